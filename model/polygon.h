@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/vector3.h"
+
+namespace vev {
+
+struct SceneNode;
+
+// A corner of a drawable face, in world space, with its final (already lit) colour.
+struct PolygonVertex {
+  Vec3 position{};
+  Vec3 normal{};
+  std::array<float, 4> colour{};  // RGBA, 0 to 1
+  float u = 0.0f;
+  float v = 0.0f;
+};
+
+// One drawable face in world space, built from a node every frame its node is dirty. It is also
+// the surface that shots are tested against.
+struct Polygon {
+  std::vector<PolygonVertex> vertices;  // in drawing order
+  int outline = 0;                      // always drawn as a closed line loop
+  int blend = 0;                        // translucent
+  int textured = 0;
+  int smooth = 0;     // colours interpolated in smooth shading
+  int visible = 0;    // recomputed every frame by the range test
+  int twoSided = 0;   // drawn and lit also when facing away
+  int collision = 0;  // shots test against it
+  int lightingDone = 0;
+  Vec3 normal{};            // unit length
+  std::string textureName;  // the owner shape's texturePath
+  SceneNode* owner = nullptr;
+};
+
+}  // namespace vev

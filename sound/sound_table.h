@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "sound/sound_library.h"
+
+namespace vev {
+
+// 100 sample slots over a SoundLibrary. Every operation but init does nothing until init has
+// succeeded, and an invalid (outside 0-99) or empty slot is ignored, so a scene plays silently
+// when the device or a sample is missing.
+class SoundTable {
+ public:
+  static constexpr int kSlotCount = 100;
+  static constexpr int kMixRate = 44100;
+  static constexpr int kChannelCount = 32;
+
+  explicit SoundTable(std::unique_ptr<SoundLibrary> library);
+
+  // Opens the library; false (and sound stays unavailable) when it is already ready or fails.
+  bool init();
+  // Frees every sample and closes the library.
+  void close();
+  // Loads a sample into the first empty slot; -1 when the load fails or every slot is taken.
+  int load(const std::string& path);
+  void play(int slot, bool looping);
+  void stop(int slot);
+  // Volume is clamped to 0-255 before the library sees it.
+  void setVolume(int slot, int volume);
+  // Multiplies the playback frequency of the slot's channel by `factor`.
+  void scalePitch(int slot, float factor);
+
+  bool ready() const { return ready_; }
+  SoundLibrary& library() { return *library_; }
+
+ private:
+  bool hasSample(int slot) const;
+
+  std::unique_ptr<SoundLibrary> library_;
+  std::array<int, kSlotCount> samples_{};
+  std::array<int, kSlotCount> channels_{};
+  bool ready_ = false;
+};
+
+}  // namespace vev
