@@ -3,7 +3,8 @@
 #include <string>
 
 #include "model/model_state.h"
-#include "scenefile/texture_list.h"
+#include "model/texture_list.h"
+#include "scenefile/texture_loader.h"
 #include "sound/sound_registry.h"
 
 namespace vev {
@@ -12,6 +13,7 @@ namespace vev {
 struct SceneAssets {
   TextureList& textures;
   SoundRegistry& sounds;
+  UnreadableTextureHandler onUnreadableTexture;
 };
 
 // Reads one scene file into a new Identity appended to `model.scene`, with its part tree placed

@@ -2,9 +2,7 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vev {
@@ -20,24 +18,18 @@ struct TextureEntry {
   std::vector<std::uint8_t> rgbPixels;  // RGB rows, bottom row first, each padded to 4 bytes
 };
 
-// The textures of every loaded scene file, in load order; lives as long as the program.
+// The textures of every loaded scene file, in load order; lives as long as the program. The
+// scene-file loader fills it and the renderer uploads from it.
 class TextureList {
  public:
-  // Called once per path whose bitmap cannot be read (the program shows "Could Not read texture").
-  using UnreadableHandler = std::function<void(const std::string& path)>;
-
-  explicit TextureList(UnreadableHandler onUnreadable = {})
-      : onUnreadable_(std::move(onUnreadable)) {}
-
-  // Returns the entry of `path`, appending it and reading its bitmap when the path is new.
-  const TextureEntry& addTexture(const std::string& path);
   // The entry of `path`, or null.
   const TextureEntry* find(const std::string& path) const;
+  // Appends an entry for a path not yet in the list; references to entries stay valid.
+  TextureEntry& append(const std::string& path);
 
   const std::deque<TextureEntry>& entries() const { return entries_; }
 
  private:
-  UnreadableHandler onUnreadable_;
   std::deque<TextureEntry> entries_;
 };
 

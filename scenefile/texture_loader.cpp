@@ -1,0 +1,29 @@
+#include "scenefile/texture_loader.h"
+
+#include <optional>
+#include <utility>
+
+#include "model/path.h"
+#include "scenefile/bitmap.h"
+
+namespace vev {
+
+const TextureEntry& addTexture(TextureList& textures, const std::string& path,
+                               const UnreadableTextureHandler& onUnreadable) {
+  if (const TextureEntry* known = textures.find(path)) return *known;
+  TextureEntry& entry = textures.append(path);
+  std::optional<Bitmap> bitmap = readBitmapFile(nativePath(path));
+  if (!bitmap) {
+    if (onUnreadable) onUnreadable(path);
+    return entry;
+  }
+  entry.loaded = true;
+  entry.width = bitmap->width;
+  entry.height = bitmap->height;
+  entry.rgbPixels = makeRgbImage(*bitmap);
+  entry.header = std::move(bitmap->header);
+  entry.rawPixels = std::move(bitmap->pixels);
+  return entry;
+}
+
+}  // namespace vev
