@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace vev {
+
+// Each subcommand of vev-scene takes the arguments after its name and returns the exit status.
+int runDump(const std::vector<std::string>& args);
+
+}  // namespace vev

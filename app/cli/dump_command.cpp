@@ -1,0 +1,23 @@
+#include <cstdio>
+#include <memory>
+
+#include "app/cli/cli_scene.h"
+#include "app/cli/commands.h"
+#include "app/cli/scene_json.h"
+#include "sound/silent_sound_library.h"
+
+namespace vev {
+
+int runDump(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    std::fprintf(stderr, "usage: vev-scene dump FILE...\n");
+    return 2;
+  }
+  CliScene scene(std::make_unique<SilentSoundLibrary>());
+  const bool allLoaded = scene.loadFiles(args);
+  const std::string json = sceneJson(scene.model, scene.textures, scene.sounds);
+  std::fwrite(json.data(), 1, json.size(), stdout);
+  return allLoaded ? 0 : 1;
+}
+
+}  // namespace vev

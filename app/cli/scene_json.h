@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "model/model_state.h"
+#include "model/texture_list.h"
+#include "sound/sound_registry.h"
+
+namespace vev {
+
+// The model as JSON: {"identities": [...], "textures": [...], "sounds": [...]}, with a "frame"
+// member first when one is given. Identities are listed in scene order and nodes in file order;
+// links between them (target, firstChild, sibling) are indexes into those lists.
+std::string sceneJson(const ModelState& model, const TextureList& textures,
+                      const SoundRegistry& sounds, std::optional<long> frame = std::nullopt);
+
+}  // namespace vev
