@@ -36,4 +36,8 @@ struct Polygon {
   SceneNode* owner = nullptr;
 };
 
+// Every polygon to draw this frame, in drawing order; rebuilt each frame from the Identities'
+// polygon lists. Shots are tested against it too.
+using DrawList = std::vector<Polygon*>;
+
 }  // namespace vev
