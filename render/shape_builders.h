@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "model/polygon.h"
+#include "model/scene_node.h"
+#include "render/build_context.h"
+
+// One builder per family of node kinds. Each appends the node's new faces, in its own order, to
+// the end of the Identity's polygon list; a node that lacks its shape, its pose or the parameter
+// cells and vertices its builder reads gets no faces.
+namespace vev {
+
+// QUAD, SMQUAD: one face through the node's vertices, or a backdrop fixed to the camera.
+void buildQuad(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// QUADBEAM, HANGED, QUADBEAMSM, SMQUADBEAM, SMQUADBEAML: a tapered box with rounded ends.
+void buildQuadBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// ROUNDBEAM, CROUNDBEAM, CROUNDBEAMC, SMROUNDBEAMC: an elliptic tube, capped or with a nose.
+void buildRoundBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// RETIBEAM: a truss of lines coloured by the view direction.
+void buildRetiBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// JET: a flame cone whose length follows the throttle.
+void buildJet(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// EXPLOSION: advances the explosion clock and builds a disc facing the camera.
+void buildExplosion(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+// LASERCANNON: the beam as one line.
+void buildLaserCannon(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+
+}  // namespace vev
