@@ -1,0 +1,82 @@
+#include "render/polygon_rebuild.h"
+
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
+#include "render/build_context.h"
+#include "render/shape_builders.h"
+
+namespace vev {
+namespace {
+
+using Builder = void (*)(SceneNode&, std::vector<Polygon>&, const BuildContext&);
+
+// Kinds whose faces depend on the camera (level of detail, billboards, backdrops, colours by
+// view) or on a clock.
+bool rebuiltEveryFrame(std::string_view kind) {
+  return kind == "CROUNDBEAM" || kind == "EXPLOSION" || kind == "ROUNDBEAM" ||
+         kind == "SMQUADBEAML" || kind == "RETIBEAM" || kind == "SMQUAD" || kind == "QUAD";
+}
+
+// The builder of a solid kind; null for explosions and for kinds without faces.
+Builder solidBuilder(std::string_view kind) {
+  if (kind == "QUAD" || kind == "SMQUAD") return buildQuad;
+  if (kind == "QUADBEAMSM" || kind == "HANGED" || kind == "QUADBEAM" || kind == "SMQUADBEAM" ||
+      kind == "SMQUADBEAML") {
+    return buildQuadBeam;
+  }
+  if (kind == "RETIBEAM") return buildRetiBeam;
+  if (kind == "JET") return buildJet;
+  if (kind == "LASERCANNON") return buildLaserCannon;
+  if (kind == "CROUNDBEAMC" || kind == "SMROUNDBEAMC" || kind == "CROUNDBEAM" ||
+      kind == "ROUNDBEAM") {
+    return buildRoundBeam;
+  }
+  return nullptr;
+}
+
+bool isDestroyed(const Identity& identity) {
+  return identity.damage && identity.damage->destroyed == 1;
+}
+
+void rebuildIdentity(Identity& identity, const BuildContext& context) {
+  std::vector<SceneNode*> rebuilt;
+  for (SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
+    if (node->dirty || rebuiltEveryFrame(node->kind)) rebuilt.push_back(node);
+  }
+  if (rebuilt.empty()) return;
+  std::vector<SceneNode*> sorted = rebuilt;
+  std::sort(sorted.begin(), sorted.end());
+  std::erase_if(identity.polygons, [&](const Polygon& polygon) {
+    return std::binary_search(sorted.begin(), sorted.end(), polygon.owner);
+  });
+
+  const bool destroyed = isDestroyed(identity);
+  for (SceneNode* node : rebuilt) {
+    if (node->kind == "EXPLOSION") {
+      buildExplosion(*node, identity.polygons, context);
+      node->dirty = 0;
+      continue;
+    }
+    const Builder builder = solidBuilder(node->kind);
+    if (!builder || destroyed) continue;
+    builder(*node, identity.polygons, context);
+    node->dirty = 0;
+  }
+}
+
+}  // namespace
+
+DrawList rebuildPolygons(ModelState& model, const RenderSettings& settings) {
+  const Pose& camera = model.activeCamera ? *model.activeCamera : model.freeCamera;
+  const BuildContext context{camera, model.lightDirection, model.frameStepSeconds(), settings};
+  DrawList drawList;
+  for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
+    rebuildIdentity(*identity, context);
+    for (Polygon& polygon : identity->polygons) drawList.push_back(&polygon);
+  }
+  return drawList;
+}
+
+}  // namespace vev

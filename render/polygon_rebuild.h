@@ -1,0 +1,16 @@
+#pragma once
+
+#include "model/model_state.h"
+#include "model/polygon.h"
+#include "render/render_settings.h"
+
+namespace vev {
+
+// Rebuilds the faces of every node that moved (`dirty`) or that follows the camera (the kinds
+// rebuilt every frame), seen from the active camera, and returns this frame's draw list: every
+// Identity's polygons in scene order. A rebuilt node's faces move to the end of its Identity's
+// list. A destroyed Identity keeps only its explosions. The pointers stay valid until the next
+// rebuild.
+DrawList rebuildPolygons(ModelState& model, const RenderSettings& settings);
+
+}  // namespace vev
