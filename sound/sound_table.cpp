@@ -1,6 +1,8 @@
 #include "sound/sound_table.h"
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <utility>
 
 namespace vev {
@@ -57,8 +59,11 @@ void SoundTable::setVolume(int slot, int volume) {
 void SoundTable::scalePitch(int slot, float factor) {
   if (!hasSample(slot)) return;
   const int channel = channels_[slot];
-  const int frequency = library_->getFrequency(channel);
-  library_->setFrequency(channel, static_cast<int>(static_cast<float>(frequency) * factor));
+  const double scaled = static_cast<double>(library_->getFrequency(channel)) * factor;
+  // A factor that is not a number leaves the frequency alone; converting it would be undefined.
+  if (std::isnan(scaled)) return;
+  const double limited = std::clamp(scaled, 0.0, static_cast<double>(INT_MAX));
+  library_->setFrequency(channel, static_cast<int>(limited));
 }
 
 }  // namespace vev

@@ -29,7 +29,8 @@ class SoundTable {
   void stop(int slot);
   // Volume is clamped to 0-255 before the library sees it.
   void setVolume(int slot, int volume);
-  // Multiplies the playback frequency of the slot's channel by `factor`.
+  // Multiplies the playback frequency of the slot's channel by `factor`, cut to an integer and
+  // kept within 0 to INT_MAX; a NaN factor changes nothing.
   void scalePitch(int slot, float factor);
 
   bool ready() const { return ready_; }
