@@ -4,7 +4,7 @@
 #include "app/cli/cli_scene.h"
 #include "app/cli/commands.h"
 #include "app/cli/scene_json.h"
-#include "sound/silent_sound_library.h"
+#include "sound/openal_sound_library.h"
 
 namespace vev {
 
@@ -13,7 +13,10 @@ int runDump(const std::vector<std::string>& args) {
     std::fprintf(stderr, "usage: vev-scene dump FILE...\n");
     return 2;
   }
-  CliScene scene(std::make_unique<SilentSoundLibrary>());
+  // The null output decodes every sample without a sound device, so what is printed does not
+  // depend on the machine.
+  CliScene scene(
+      std::make_unique<OpenAlSoundLibrary>(OpenAlOptions{.backend = OpenAlOptions::Backend::Null}));
   const bool allLoaded = scene.loadFiles(args);
   const std::string json = sceneJson(scene.model, scene.textures, scene.sounds);
   std::fwrite(json.data(), 1, json.size(), stdout);
