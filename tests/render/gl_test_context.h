@@ -22,10 +22,13 @@ class GlTest : public ::testing::Test {
   static constexpr int kWidth = 200;
   static constexpr int kHeight = 150;
 
+  GlTest() = default;
+  GlTest(int width, int height) : width_(width), height_(height) {}
+
   void SetUp() override {
-    context_ = OffscreenContext::create(kWidth, kHeight);
+    context_ = OffscreenContext::create(width_, height_);
     ASSERT_TRUE(context_.has_value());
-    resize(viewport_, kWidth, kHeight);
+    resize(viewport_, width_, height_);
     clearFrame(0, 0.0f, 0.0f, 0.0f);
     camera_ = unitPose({0.0f, 0.0f, 0.0f});
     camera_.zoom = 45.0f;
@@ -43,7 +46,7 @@ class GlTest : public ::testing::Test {
   }
 
   Rgba pixel(int x, int y) const { return context_->pixel(x, y); }
-  Rgba centre() const { return pixel(kWidth / 2, kHeight / 2); }
+  Rgba centre() const { return pixel(width_ / 2, height_ / 2); }
 
   int countLit(int x0, int y0, int x1, int y1) const {
     int lit = 0;
@@ -55,8 +58,10 @@ class GlTest : public ::testing::Test {
     }
     return lit;
   }
-  int countLitEverywhere() const { return countLit(0, 0, kWidth, kHeight); }
+  int countLitEverywhere() const { return countLit(0, 0, width_, height_); }
 
+  int width_ = kWidth;
+  int height_ = kHeight;
   std::optional<OffscreenContext> context_;
   Viewport viewport_;
   Pose camera_;
