@@ -1,0 +1,19 @@
+#pragma once
+
+#include "model/identity.h"
+#include "model/model_state.h"
+#include "model/pose.h"
+#include "model/scene_node.h"
+
+namespace vev {
+
+// The node control step: applies the channels of every node of `identity`, from `first` along
+// the file order, to the nodes' poses, throttles, activation, toggles and sound requests; fires
+// laser cannons (new "AMMO" Identities are linked right after `identity`) and starts explosion
+// nodes whose detonate key is down. Only the camera whose pose is `viewPose` responds to its
+// channels. `identityPose` is the frame that non-camera nodes turn their y channel about; null
+// means the world frame. Reads `gravity`, `worldFrame` and the step from `model`.
+void stepNodes(ModelState& model, Identity& identity, SceneNode* first, const Pose* viewPose,
+               Pose* identityPose);
+
+}  // namespace vev
