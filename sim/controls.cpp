@@ -33,8 +33,7 @@ void applyAttitudeThrusters(Identity& identity, float frameStep) {
   }
 }
 
-}  // namespace
-
+// The Identity's own channels move and turn it; then its activation and target keys act.
 void applyIdentityControls(Identity& identity, Identity* head, float frameStep) {
   BodyState& body = identity.body;
   ControlChannel& thrust = body.translation[0];
@@ -51,6 +50,8 @@ void applyIdentityControls(Identity& identity, Identity* head, float frameStep) 
   applyActivation(identity.alive, body, identity.keys);
   selectTarget(identity, head);
 }
+
+}  // namespace
 
 void stepControls(ModelState& model, Joystick* joystick, std::int32_t& joystickEnabled) {
   const float frameStep = model.frameStepSeconds();

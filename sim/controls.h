@@ -16,8 +16,4 @@ namespace vev {
 // control step runs with `model.activeCamera` (or the free camera) as the view.
 void stepControls(ModelState& model, Joystick* joystick, std::int32_t& joystickEnabled);
 
-// The Identity-level channels, activation and target selection of one Identity for one frame,
-// without the key copy, the joystick and the node control step.
-void applyIdentityControls(Identity& identity, Identity* head, float frameStep);
-
 }  // namespace vev
