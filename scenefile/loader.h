@@ -1,23 +1,21 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 
 #include "model/model_state.h"
-#include "model/texture_list.h"
-#include "scenefile/texture_loader.h"
-#include "sound/sound_registry.h"
+#include "scenefile/scene_assets.h"
 
 namespace vev {
-
-// What a scene file's texture and sound lines load into, kept beyond the load.
-struct SceneAssets {
-  TextureList& textures;
-  SoundRegistry& sounds;
-  UnreadableTextureHandler onUnreadableTexture;
-};
 
 // Reads one scene file into a new Identity appended to `model.scene`, with its part tree placed
 // in the Identity's frame. A file that cannot be opened returns false and changes nothing.
 bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets);
+
+// The same from a file already open at its first byte, named by `path` (its directory is the
+// one texture and sound names are resolved against). Any bytes are read safely: what precedes
+// the end of the file is kept. False, changing nothing, only when `file` is null.
+bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model,
+                     SceneAssets& assets);
 
 }  // namespace vev

@@ -1,0 +1,111 @@
+#include "scenefile/number_conversion.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <limits>
+#include <system_error>
+
+namespace vev {
+
+namespace {
+
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// White space as C's isspace has it in the "C" locale.
+bool isSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::size_t skipSpace(std::string_view text, std::size_t at) {
+  while (at < text.size() && isSpace(text[at])) ++at;
+  return at;
+}
+
+// Reads an optional sign at `at`; returns whether it was "-".
+bool readSign(std::string_view text, std::size_t& at) {
+  if (at >= text.size() || (text[at] != '+' && text[at] != '-')) return false;
+  return text[at++] == '-';
+}
+
+// A decimal real as `text` spells it at `start` (after the sign): where it ends, and the power
+// of ten of its first significant digit, which tells an overflow from an underflow.
+struct DecimalSpan {
+  std::size_t end = 0;
+  bool hasDigits = false;
+  std::int64_t leadingPower = 0;
+};
+
+DecimalSpan scanDecimal(std::string_view text, std::size_t start) {
+  DecimalSpan span;
+  std::size_t at = start;
+  std::int64_t integerDigits = 0;
+  bool significant = false;
+  for (; at < text.size() && isDigit(text[at]); ++at) {
+    significant = significant || text[at] != '0';
+    if (significant) ++integerDigits;
+    span.hasDigits = true;
+  }
+  span.leadingPower = integerDigits - 1;
+  if (at < text.size() && text[at] == '.') {
+    ++at;
+    std::int64_t power = -1;
+    for (; at < text.size() && isDigit(text[at]); ++at, --power) {
+      if (!significant && text[at] != '0') {
+        significant = true;
+        span.leadingPower = power;
+      }
+      span.hasDigits = true;
+    }
+  }
+  span.end = at;
+  if (!span.hasDigits || at >= text.size() || (text[at] != 'e' && text[at] != 'E')) return span;
+  std::size_t exponentAt = at + 1;
+  const bool negative = readSign(text, exponentAt);
+  if (exponentAt >= text.size() || !isDigit(text[exponentAt])) return span;
+  std::int64_t exponent = 0;
+  constexpr std::int64_t kExponentCap = 1'000'000;
+  for (; exponentAt < text.size() && isDigit(text[exponentAt]); ++exponentAt) {
+    exponent = std::min(kExponentCap, exponent * 10 + (text[exponentAt] - '0'));
+  }
+  span.leadingPower += negative ? -exponent : exponent;
+  span.end = exponentAt;
+  return span;
+}
+
+}  // namespace
+
+std::int32_t parseInteger(std::string_view token) {
+  std::size_t at = skipSpace(token, 0);
+  const bool negative = readSign(token, at);
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  std::int64_t magnitude = 0;
+  for (; at < token.size() && isDigit(token[at]); ++at) {
+    magnitude = std::min(-kMin, magnitude * 10 + (token[at] - '0'));
+  }
+  return static_cast<std::int32_t>(std::clamp(negative ? -magnitude : magnitude, kMin, kMax));
+}
+
+float parseReal(std::string_view token) {
+  std::size_t at = skipSpace(token, 0);
+  const bool negative = readSign(token, at);
+  const DecimalSpan span = scanDecimal(token, at);
+  if (!span.hasDigits) return 0.0f;
+  constexpr double kLargest = std::numeric_limits<float>::max();
+  double value = 0.0;
+  const std::from_chars_result read =
+      std::from_chars(token.data() + at, token.data() + span.end, value);
+  if (read.ec == std::errc::result_out_of_range) value = span.leadingPower > 0 ? kLargest : 0.0;
+  const auto magnitude = static_cast<float>(std::min(value, kLargest));
+  return negative ? -magnitude : magnitude;
+}
+
+std::int16_t saturateToInt16(std::int32_t value) {
+  return static_cast<std::int16_t>(std::clamp<std::int32_t>(
+      value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+}  // namespace vev
