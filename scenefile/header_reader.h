@@ -1,0 +1,15 @@
+#pragma once
+
+#include <memory>
+
+#include "model/identity.h"
+#include "scenefile/section_input.h"
+
+namespace vev {
+
+// Creates a new Identity at the end of the list owned by `scene` (its head when the list is
+// empty) and reads the identity header into it, up to and including the "*" that ends the
+// header. The pivot, written in the Identity's own axes, is then taken into world coordinates.
+Identity& readIdentityHeader(SectionInput& input, std::unique_ptr<Identity>& scene);
+
+}  // namespace vev
