@@ -1,0 +1,74 @@
+#include "scenefile/loader.h"
+
+#include <memory>
+
+#include "model/kinematics.h"
+#include "model/path.h"
+#include "model/text.h"
+#include "scenefile/header_reader.h"
+#include "scenefile/part_tree.h"
+#include "scenefile/scene_reader.h"
+#include "scenefile/section_readers.h"
+
+namespace vev {
+
+namespace {
+
+// Line 1 starts with a two-character number that nothing uses; line 2 is free text. The two
+// characters are taken whatever they are, so a first line shorter than two characters takes
+// its line feed as the second and the skipping runs a line late.
+void skipHeaderLines(SceneReader& reader) {
+  reader.get();
+  reader.get();
+  reader.skipPast('\n');
+  reader.skipPast('\n');
+}
+
+// Reads the sections after the identity header, up to END or the end of the file, and returns
+// the Identity's node list. Each node is placed in the Identity's frame as soon as it is read.
+// A section keyword that names no kind leaves a node with that kind and nothing else, and its
+// body is skipped up to the next "*".
+std::unique_ptr<SceneNode> readSections(SectionInput& input, Identity& identity) {
+  PartTree tree;
+  for (;;) {
+    const Token line = input.reader.readToken(TokenEnd::line);
+    if (sameText(line.text, "END") == 0) break;
+    // The file ended where a section keyword was due.
+    if (line.text.empty() && line.stop == EOF) break;
+    SceneNode& node = tree.current();
+    node.kind = line.text;
+    node.active = 1;
+    const SectionReader read = findSectionReader(node.kind);
+    if (read) placeNode(read(input, node), identity.pose);
+    tree.prepareNext();
+    if (!read) input.reader.skipPast('*');
+  }
+  return tree.finish();
+}
+
+}  // namespace
+
+bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model,
+                     SceneAssets& assets) {
+  if (!file) return false;
+  model.frameReady = 0;
+  SceneReader reader(file, path);
+  skipHeaderLines(reader);
+  const std::string directory = directoryOf(path);
+  SectionInput input{reader, directory, assets};
+  Identity& identity = readIdentityHeader(input, model.scene);
+  identity.directory = directory;
+  identity.nodes = readSections(input, identity);
+  model.frameReady = 1;
+  return true;
+}
+
+bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets) {
+  std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
+  if (!file) return false;
+  const bool loaded = loadSceneStream(file, path, model, assets);
+  std::fclose(file);
+  return loaded;
+}
+
+}  // namespace vev
