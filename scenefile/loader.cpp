@@ -1,5 +1,7 @@
 #include "scenefile/loader.h"
 
+#include <sys/stat.h>
+
 #include <memory>
 
 #include "model/kinematics.h"
@@ -66,6 +68,12 @@ bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model
 bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets) {
   std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
   if (!file) return false;
+  // A directory opens for reading on this platform, but holds no scene.
+  struct stat status {};
+  if (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode)) {
+    std::fclose(file);
+    return false;
+  }
   const bool loaded = loadSceneStream(file, path, model, assets);
   std::fclose(file);
   return loaded;

@@ -15,8 +15,9 @@ int runDump(const std::vector<std::string>& args) {
   }
   // The null output decodes every sample without a sound device, so what is printed does not
   // depend on the machine.
-  CliScene scene(
-      std::make_unique<OpenAlSoundLibrary>(OpenAlOptions{.backend = OpenAlOptions::Backend::Null}));
+  OpenAlOptions output;
+  output.backend = OpenAlOptions::Backend::Null;
+  CliScene scene(std::make_unique<OpenAlSoundLibrary>(output));
   const bool allLoaded = scene.loadFiles(args);
   const std::string json = sceneJson(scene.model, scene.textures, scene.sounds);
   std::fwrite(json.data(), 1, json.size(), stdout);

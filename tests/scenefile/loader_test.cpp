@@ -250,6 +250,8 @@ TEST_F(SceneLoader, MissingFileChangesNothing) {
   EXPECT_EQ(head->next, nullptr);
   EXPECT_EQ(model.frameReady, 7);
   EXPECT_TRUE(recorded.sounds.entries().size() == 1u);
+  EXPECT_FALSE(load(std::string(VEV_SOURCE_DIR) + "/tests/data"));
+  EXPECT_EQ(head->next, nullptr) << "a directory opens but is no scene file";
 }
 
 TEST_F(SceneLoader, FrameIsNotReadyWhileAFileLoads) {
