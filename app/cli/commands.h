@@ -7,5 +7,6 @@ namespace vev {
 
 // Each subcommand of vev-scene takes the arguments after its name and returns the exit status.
 int runDump(const std::vector<std::string>& args);
+int runRender(const std::vector<std::string>& args);
 
 }  // namespace vev

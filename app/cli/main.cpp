@@ -15,6 +15,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"dump", vev::runDump, "dump FILE...            print the loaded scene as JSON"},
+    {"render", vev::runRender, "render FILE... -o PNG  draw the loaded scene into a PNG file"},
 };
 
 int usage() {

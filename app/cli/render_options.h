@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/render_settings.h"
+
+namespace vev {
+
+// What `vev-scene render` was asked for.
+struct RenderOptions {
+  std::vector<std::string> files;
+  std::string output;
+  int width = 800;
+  int height = 600;
+  int cameraNode = -1;  // node of the first Identity whose pose is the camera; -1: the free camera
+  int frames = 1;
+  RenderSettings settings;
+};
+
+// The options of `render FILE... -o OUT.png [--size WxH] [--camera free|N] [--shading s|f|w]
+// [--no-textures] [--frames K]`; empty, with the reason in `error`, when they do not parse.
+std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
+                                                std::string& error);
+
+}  // namespace vev
