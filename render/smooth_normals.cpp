@@ -1,8 +1,10 @@
 #include "render/smooth_normals.h"
 
+#include <algorithm>
 #include <cmath>
+#include <compare>
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "render/polygon_builder.h"
@@ -26,33 +28,79 @@ void takeFaceNormal(Polygon& polygon, const Pose& camera) {
   for (PolygonVertex& vertex : polygon.vertices) vertex.normal = normal;
 }
 
-// Vertices are bucketed in cubes of the merge distance, so only the 27 cubes around a vertex
-// need to be searched for its neighbours.
-struct CellKey {
+// Vertices are sorted into cubes much wider than the merge distance, so the vertices near one
+// mostly share its cube, and lie in at most two cubes along each axis.
+constexpr double kCubeSize = 16.0 * kSamePosition;
+
+struct CubeKey {
   std::int64_t x = 0;
   std::int64_t y = 0;
   std::int64_t z = 0;
-  bool operator==(const CellKey&) const = default;
-};
-
-struct CellKeyHash {
-  std::size_t operator()(const CellKey& key) const {
-    const auto mix = [](std::int64_t v) {
-      return static_cast<std::size_t>(v) * 0x9E3779B97F4A7C15u;
-    };
-    return mix(key.x) ^ (mix(key.y) >> 1) ^ (mix(key.z) << 1);
-  }
+  auto operator<=>(const CubeKey&) const = default;
 };
 
 // Coordinates too far out for a cube index share the cube at the origin; they are still told apart
 // by their distance.
-CellKey cellOf(const Vec3& p) {
-  const auto cell = [](float c) {
-    const double index = std::floor(static_cast<double>(c) / kSamePosition);
-    return index > -9.0e18 && index < 9.0e18 ? static_cast<std::int64_t>(index) : 0;
-  };
-  return {cell(p[0]), cell(p[1]), cell(p[2])};
+std::int64_t cubeIndex(double c) {
+  const double index = std::floor(c / kCubeSize);
+  return index > -9.0e18 && index < 9.0e18 ? static_cast<std::int64_t>(index) : 0;
 }
+
+CubeKey cubeOf(const Vec3& p) {
+  return {cubeIndex(p[0]), cubeIndex(p[1]), cubeIndex(p[2])};
+}
+
+struct CubeEntry {
+  CubeKey key;
+  std::size_t vertex = 0;
+  bool operator<(const CubeEntry& other) const { return key < other.key; }
+};
+
+class VertexCubes {
+ public:
+  explicit VertexCubes(const std::vector<PolygonVertex*>& vertices) : vertices_(vertices) {
+    entries_.reserve(vertices.size());
+    for (std::size_t i = 0; i < vertices.size(); ++i) {
+      entries_.push_back({cubeOf(vertices[i]->position), i});
+    }
+    std::sort(entries_.begin(), entries_.end());
+  }
+
+  // The mean normal of the vertices closer to vertex i than the merge distance, itself included.
+  Vec3 meanNormalNear(std::size_t i) const {
+    const Vec3& p = vertices_[i]->position;
+    const auto range = [&](int axis) {
+      const double c = p[static_cast<std::size_t>(axis)];
+      return std::pair{cubeIndex(c - kSamePosition), cubeIndex(c + kSamePosition)};
+    };
+    const auto [x0, x1] = range(0);
+    const auto [y0, y1] = range(1);
+    const auto [z0, z1] = range(2);
+    Vec3 sum{};
+    int count = 0;
+    for (std::int64_t x = x0; x <= x1; ++x) {
+      for (std::int64_t y = y0; y <= y1; ++y) {
+        for (std::int64_t z = z0; z <= z1; ++z) addCube({x, y, z}, p, sum, count);
+      }
+    }
+    return count > 0 ? (1.0f / static_cast<float>(count)) * sum : vertices_[i]->normal;
+  }
+
+ private:
+  void addCube(const CubeKey& key, const Vec3& p, Vec3& sum, int& count) const {
+    const auto [first, last] = std::equal_range(entries_.begin(), entries_.end(), CubeEntry{key});
+    for (auto entry = first; entry != last; ++entry) {
+      const PolygonVertex& other = *vertices_[entry->vertex];
+      if (length(other.position - p) < kSamePosition) {
+        sum = sum + other.normal;
+        ++count;
+      }
+    }
+  }
+
+  const std::vector<PolygonVertex*>& vertices_;
+  std::vector<CubeEntry> entries_;
+};
 
 void averageNormals(std::span<Polygon> polygons) {
   std::vector<PolygonVertex*> vertices;
@@ -60,33 +108,10 @@ void averageNormals(std::span<Polygon> polygons) {
     if (!isSmoothFilled(polygon)) continue;
     for (PolygonVertex& vertex : polygon.vertices) vertices.push_back(&vertex);
   }
-  std::unordered_map<CellKey, std::vector<std::size_t>, CellKeyHash> cells;
-  for (std::size_t i = 0; i < vertices.size(); ++i)
-    cells[cellOf(vertices[i]->position)].push_back(i);
-
-  std::vector<Vec3> averages(vertices.size());
-  for (std::size_t i = 0; i < vertices.size(); ++i) {
-    const Vec3& p = vertices[i]->position;
-    const CellKey home = cellOf(p);
-    Vec3 sum{};
-    int count = 0;
-    for (std::int64_t dx = -1; dx <= 1; ++dx) {
-      for (std::int64_t dy = -1; dy <= 1; ++dy) {
-        for (std::int64_t dz = -1; dz <= 1; ++dz) {
-          const auto found = cells.find({home.x + dx, home.y + dy, home.z + dz});
-          if (found == cells.end()) continue;
-          for (const std::size_t j : found->second) {
-            if (length(vertices[j]->position - p) < kSamePosition) {
-              sum = sum + vertices[j]->normal;
-              ++count;
-            }
-          }
-        }
-      }
-    }
-    averages[i] = count > 0 ? (1.0f / static_cast<float>(count)) * sum : vertices[i]->normal;
-  }
-  for (std::size_t i = 0; i < vertices.size(); ++i) vertices[i]->normal = averages[i];
+  const VertexCubes cubes(vertices);
+  std::vector<Vec3> means(vertices.size());
+  for (std::size_t i = 0; i < vertices.size(); ++i) means[i] = cubes.meanNormalNear(i);
+  for (std::size_t i = 0; i < vertices.size(); ++i) vertices[i]->normal = means[i];
 }
 
 }  // namespace
