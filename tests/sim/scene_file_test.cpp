@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "model/model_state.h"
+#include "render/polygon_rebuild.h"
+#include "scenefile/loader.h"
+#include "sim/controls.h"
+#include "sim/dynamics.h"
+#include "sim/sweep.h"
+#include "sound/silent_sound_library.h"
+#include "sound/sound_registry.h"
+#include "sound/sound_table.h"
+
+namespace vev::test {
+namespace {
+
+constexpr KeyCode kThrottleUp = 84, kFire = 32, kNextTarget = 83, kTrigger = 120;
+
+std::string dataFile(const std::string& name) {
+  return std::string(VEV_SOURCE_DIR) + "/tests/data/sim/" + name;
+}
+
+// A shooter and a target loaded from scene files, flown through the renderer's faces.
+class Duel : public ::testing::Test {
+ protected:
+  ModelState model;
+  TextureList textures;
+  SoundTable table{std::make_unique<SilentSoundLibrary>()};
+  SoundRegistry sounds{table};
+  SceneAssets assets{textures, sounds, [](const std::string&) {}};
+  RenderSettings settings;
+  std::int32_t joystickEnabled = 0;
+  Identity* hawk = nullptr;
+  Identity* drone = nullptr;
+
+  void SetUp() override {
+    ASSERT_TRUE(loadSceneFile(dataFile("hawk.zsf"), model, assets));
+    ASSERT_TRUE(loadSceneFile(dataFile("drone.zsf"), model, assets));
+    hawk = model.scene.get();
+    drone = hawk->next.get();
+    model.controlled = hawk;
+  }
+  void frame() {
+    const DrawList drawList = rebuildPolygons(model, settings);
+    stepDynamics(model, drawList);
+    stepControls(model, nullptr, joystickEnabled);
+    sweepSpent(model);
+  }
+  void hold(KeyCode key, int frames) {
+    model.keyState[key] = 1;
+    for (int i = 0; i < frames; ++i) frame();
+    model.keyState[key] = 0;
+  }
+};
+
+TEST_F(Duel, ThrottledJetPushesTheCraftTowardTheTarget) {
+  hold(kThrottleUp, 4);
+  const SceneNode& engine = *hawk->nodes;
+  ASSERT_TRUE(engine.throttle);
+  EXPECT_EQ(engine.throttle->level, 1.0f);
+  // The dynamics run before the controls, so each frame flies on the throttle of the last.
+  EXPECT_FLOAT_EQ(hawk->motion.velocity[0], 0.06f);
+  frame();
+  EXPECT_FLOAT_EQ(hawk->motion.velocity[0], 0.1f);
+  EXPECT_EQ(hawk->motion.angularVelocity, (Vec3{0.0f, 0.0f, 0.0f}));
+}
+
+TEST_F(Duel, TargetKeySelectsTheCraftItselfThenTheDroneAndTheInstrumentsFollow) {
+  hold(kNextTarget, 1);
+  EXPECT_EQ(hawk->target, hawk);
+  hold(kNextTarget, 1);
+  EXPECT_EQ(hawk->target, drone);
+  frame();
+  EXPECT_FLOAT_EQ(hawk->pose.targetRange, 30.0f);
+  EXPECT_NEAR(hawk->pose.targetAzimuth, 0.0f, 1e-3f);
+}
+
+TEST_F(Duel, TwoHitsDestroyTheDroneWhichExplodesAsAWreck) {
+  hold(kFire, 2);
+  EXPECT_EQ(hawk->next->name, "AMMO");
+  for (int i = 0; i < 12 && drone->alive; ++i) frame();
+  ASSERT_EQ(drone->damage->destroyed, 1);
+  EXPECT_EQ(drone->keys[kTrigger], 0);  // consumed as the explosion started
+  const SceneNode& blast = *drone->nodes->next;
+  EXPECT_GT(*paramSlot(blast, 0), 0.0f);
+  frame();
+  EXPECT_GT(*paramSlot(blast, 0), 0.0f);  // the renderer runs its clock
+  for (Polygon& face : drone->polygons) EXPECT_EQ(face.owner, &blast);
+}
+
+TEST_F(Duel, DestroyedDroneWithRemovalZeroLeavesAndTakesTheTargetAlong) {
+  drone->damage->removal = 0;
+  hawk->target = drone;
+  hold(kFire, 2);
+  for (int i = 0; i < 12 && hawk->target; ++i) frame();
+  EXPECT_EQ(hawk->target, nullptr);
+  for (Identity* it = model.scene.get(); it; it = it->next.get()) EXPECT_NE(it->name, "Drone");
+  EXPECT_EQ(model.controlled, hawk);
+}
+
+}  // namespace
+}  // namespace vev::test
