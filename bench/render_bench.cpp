@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/cli_scene.h"
+#include "app/cli/scene_files.h"
 #include "model/kinematics.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/renderer.h"
@@ -21,10 +21,10 @@ constexpr int kCraft = 6;
 const std::string kCraftFile = std::string(VEV_SOURCE_DIR) + "/tests/data/render/fleet-craft.zsf";
 
 // Six craft spread out ahead of the free camera, engines at half throttle.
-std::unique_ptr<CliScene> loadFleet() {
-  auto scene = std::make_unique<CliScene>(std::make_unique<SilentSoundLibrary>());
+std::unique_ptr<ViewState> loadFleet() {
+  auto scene = std::make_unique<ViewState>(std::make_unique<SilentSoundLibrary>());
   for (int i = 0; i < kCraft; ++i) {
-    if (!scene->loadFiles({kCraftFile})) return nullptr;
+    if (!loadSceneFiles(*scene, {kCraftFile})) return nullptr;
     translateIdentity(*lastIdentity(scene->model.scene.get()), 15.0f + 8.0f * i,
                       static_cast<float>(i % 3) * 3.0f - 3.0f,
                       static_cast<float>(i % 2) * 6.0f - 3.0f);

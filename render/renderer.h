@@ -6,6 +6,7 @@
 // machinery. Only drawing and the HUD primitives issue GL calls; building polygons needs no
 // context.
 #include "render/hud_primitives.h"
+#include "render/line_segments.h"
 #include "render/polygon_drawing.h"
 #include "render/polygon_rebuild.h"
 #include "render/render_settings.h"

@@ -54,4 +54,8 @@ void setCamera(const Viewport& viewport, const Pose& camera, std::optional<Pose>
   viewerPose = camera;
 }
 
+void resetCurrentMatrix() {
+  glLoadIdentity();
+}
+
 }  // namespace vev

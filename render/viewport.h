@@ -32,4 +32,7 @@ void clearFrame(int mode, float r, float g, float b);
 // blend function for translucent faces, and a copy of the pose into `viewerPose`.
 void setCamera(const Viewport& viewport, const Pose& camera, std::optional<Pose>& viewerPose);
 
+// Ends a frame's drawing with the current matrix back at identity.
+void resetCurrentMatrix();
+
 }  // namespace vev

@@ -1,22 +1,11 @@
 #pragma once
 
-#include <array>
-#include <vector>
-
 #include "model/identity.h"
 #include "model/polygon.h"
 #include "model/vector3.h"
+#include "render/line_segments.h"
 
 namespace vev {
-
-// One test vector of the collision test, for the collision debug view; the caller draws them.
-struct DebugSegment {
-  Vec3 from{};
-  Vec3 to{};
-  std::array<float, 3> colour{};  // RGB, 0 to 1
-};
-
-using DebugLines = std::vector<DebugSegment>;
 
 // Tests the Identity's path from its position along `displacement` (`distance` long) against the
 // collision polygons of `drawList` that belong to other Identities. Each polygon whose plane the

@@ -1,8 +1,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/cli/cli_scene.h"
 #include "app/cli/commands.h"
+#include "app/cli/scene_files.h"
 #include "app/cli/scene_json.h"
 #include "sound/openal_sound_library.h"
 
@@ -17,9 +17,9 @@ int runDump(const std::vector<std::string>& args) {
   // depend on the machine.
   OpenAlOptions output;
   output.backend = OpenAlOptions::Backend::Null;
-  CliScene scene(std::make_unique<OpenAlSoundLibrary>(output));
-  const bool allLoaded = scene.loadFiles(args);
-  const std::string json = sceneJson(scene.model, scene.textures, scene.sounds);
+  ViewState view(std::make_unique<OpenAlSoundLibrary>(output));
+  const bool allLoaded = loadSceneFiles(view, args);
+  const std::string json = sceneJson(view.model, view.textures, view.sounds);
   std::fwrite(json.data(), 1, json.size(), stdout);
   return allLoaded ? 0 : 1;
 }

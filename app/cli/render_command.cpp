@@ -3,10 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/cli_scene.h"
 #include "app/cli/commands.h"
 #include "app/cli/png_file.h"
 #include "app/cli/render_options.h"
+#include "app/cli/scene_files.h"
+#include "app/frame.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/renderer.h"
 #include "sound/silent_sound_library.h"
@@ -23,15 +24,6 @@ Pose* chooseCamera(ModelState& model, int cameraNode) {
   return node ? node->pose.get() : nullptr;
 }
 
-// One frame as the program draws the scene: clear, camera, rebuild, draw.
-void renderFrame(CliScene& scene, const Viewport& viewport, const RenderSettings& settings) {
-  ModelState& model = scene.model;
-  clearFrame(0, 0.0f, 0.0f, 0.0f);
-  setCamera(viewport, *model.activeCamera, model.viewerPose);
-  DrawList drawList = rebuildPolygons(model, settings);
-  drawPolygonList(drawList, *model.viewerPose, scene.textures, settings);
-}
-
 }  // namespace
 
 int runRender(const std::vector<std::string>& args) {
@@ -44,10 +36,10 @@ int runRender(const std::vector<std::string>& args) {
                  error.c_str());
     return 2;
   }
-  CliScene scene(std::make_unique<SilentSoundLibrary>());
-  const bool allLoaded = scene.loadFiles(options->files);
-  scene.model.activeCamera = chooseCamera(scene.model, options->cameraNode);
-  if (!scene.model.activeCamera) {
+  ViewState view(std::make_unique<SilentSoundLibrary>());
+  const bool allLoaded = loadSceneFiles(view, options->files);
+  view.model.activeCamera = chooseCamera(view.model, options->cameraNode);
+  if (!view.model.activeCamera) {
     std::fprintf(stderr, "vev-scene render: the first Identity has no node %d with a pose\n",
                  options->cameraNode);
     return 1;
@@ -57,11 +49,9 @@ int runRender(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene render: cannot create an offscreen GL context\n");
     return 1;
   }
-  Viewport viewport;
-  resize(viewport, options->width, options->height);
-  for (int frame = 0; frame < options->frames; ++frame) {
-    renderFrame(scene, viewport, options->settings);
-  }
+  resize(view.viewport, options->width, options->height);
+  view.settings = options->settings;
+  for (int frame = 0; frame < options->frames; ++frame) drawStillFrame(view);
   if (!writePngFile(options->output, options->width, options->height, context->rgbaRows())) {
     std::fprintf(stderr, "vev-scene render: cannot write %s\n", options->output.c_str());
     return 1;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "render/render_settings.h"
+#include "app/settings.h"
 
 namespace vev {
 
@@ -16,7 +16,7 @@ struct RenderOptions {
   int height = 600;
   int cameraNode = -1;  // node of the first Identity whose pose is the camera; -1: the free camera
   int frames = 1;
-  RenderSettings settings;
+  Settings settings;
 };
 
 // The options of `render FILE... -o OUT.png [--size WxH] [--camera free|N] [--shading s|f|w]

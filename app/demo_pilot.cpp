@@ -1,0 +1,34 @@
+#include "app/demo_pilot.h"
+
+namespace vev {
+namespace {
+
+constexpr int kTicksPerCycle = 100;
+constexpr KeyCode kThrustUp = 84;    // T
+constexpr KeyCode kThrustDown = 66;  // B
+constexpr KeyCode kRight = 39;
+constexpr KeyCode kDown = 40;
+
+// Quarters 0 and 2 of the cycle thrust and turn; quarters 1 and 3 brake and fly straight. T
+// and B are never released, so the craft keep whatever their files make of both held.
+void pressPilotKeys(KeyStates& keys, int pilotTick) {
+  const bool turning = (pilotTick / 25) % 2 == 0;
+  keys[turning ? kThrustUp : kThrustDown] = 1;
+  keys[kDown] = turning ? 1 : 0;
+  keys[kRight] = turning ? 1 : 0;
+}
+
+}  // namespace
+
+bool tick(ModelState& model, DemoPilot& pilot) {
+  if (model.frameReady != 1) return false;
+  pilot.pilotTick = (pilot.pilotTick + 1) % kTicksPerCycle;
+  if (model.scene) {
+    for (Identity* it = model.scene->next.get(); it; it = it->next.get()) {
+      pressPilotKeys(it->keys, pilot.pilotTick);
+    }
+  }
+  return true;
+}
+
+}  // namespace vev

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "model/model_state.h"
+#include "scenefile/scene_assets.h"
+
+namespace vev {
+
+// Builds the demonstration: the player's craft, six computer-flown craft with their call
+// signs, held keys and offsets, and the surroundings, all read from "sw/" under `dataDir`
+// (the working directory when empty). A file that cannot be opened skips its row. The view
+// starts from the player craft's first part.
+void loadDemoScene(ModelState& model, SceneAssets& assets, const std::string& dataDir = {});
+
+}  // namespace vev

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <memory>
+
+#include "app/demo_pilot.h"
+#include "app/settings.h"
+#include "model/model_state.h"
+#include "model/texture_list.h"
+#include "render/viewport.h"
+#include "scenefile/scene_assets.h"
+#include "sim/collisions.h"
+#include "sim/joystick.h"
+#include "sound/sound_registry.h"
+#include "sound/sound_table.h"
+
+namespace vev {
+
+// Everything the view owns for the life of the window, and that every frame works on: the
+// model, the textures and sounds its scene files loaded, the settings, the viewport, the demo
+// pilot and the joystick. The desktop program and the headless runner each hold one.
+struct ViewState {
+  // `sound` is the library the sound table plays through; the table is initialised here and a
+  // failure leaves sound unavailable and nothing else changed.
+  explicit ViewState(std::unique_ptr<SoundLibrary> sound);
+
+  // What loading a scene file into this view needs; `onUnreadableTexture` is told each texture
+  // that cannot be read.
+  SceneAssets assets(UnreadableTextureHandler onUnreadableTexture);
+
+  ModelState model;
+  TextureList textures;
+  SoundTable soundTable;
+  SoundRegistry sounds;
+  Settings settings;
+  Viewport viewport;
+  DemoPilot pilot;
+  Joystick* joystick = nullptr;  // none until the program attaches one
+  DebugLines collisionLines;     // this frame's collision test vectors, when shown
+};
+
+}  // namespace vev
