@@ -1,5 +1,6 @@
 #include "app/demo_scene.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 #include "model/kinematics.h"
@@ -59,6 +60,14 @@ void loadDemoScene(ModelState& model, SceneAssets& assets, const std::string& da
     first = false;
   }
   loadSceneFile(prefix + kSurroundings, model, assets);
+}
+
+std::vector<std::string> demoCraftFiles() {
+  std::vector<std::string> files;
+  for (const DemoRow& row : kDemoRows) {
+    if (std::find(files.begin(), files.end(), row.file) == files.end()) files.push_back(row.file);
+  }
+  return files;
 }
 
 }  // namespace vev

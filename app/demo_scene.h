@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/model_state.h"
 #include "scenefile/scene_assets.h"
@@ -12,5 +13,8 @@ namespace vev {
 // (the working directory when empty). A file that cannot be opened skips its row. The view
 // starts from the player craft's first part.
 void loadDemoScene(ModelState& model, SceneAssets& assets, const std::string& dataDir = {});
+
+// The scene files of the demonstration's craft, each once, in the order of their rows.
+std::vector<std::string> demoCraftFiles();
 
 }  // namespace vev

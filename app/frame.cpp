@@ -1,5 +1,7 @@
 #include "app/frame.h"
 
+#include <chrono>
+
 #include "app/free_camera.h"
 #include "render/renderer.h"
 #include "sim/controls.h"
@@ -19,28 +21,72 @@ void beginDrawing(ViewState& view) {
   setCamera(view.viewport, *view.model.activeCamera, view.model.viewerPose);
 }
 
+// Reads the clock around the stages of one frame, only when timings were asked for.
+class StageClock {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  explicit StageClock(FrameTimings* timings) : timings_(timings) {
+    if (timings_) frameStart_ = stageStart_ = Clock::now();
+  }
+
+  void start() {
+    if (timings_) stageStart_ = Clock::now();
+  }
+  void stop(FrameStage stage) {
+    if (timings_)
+      timings_->stageMs[static_cast<std::size_t>(stage)] = millisecondsSince(stageStart_);
+  }
+  void finish(std::size_t polygons) {
+    if (!timings_) return;
+    timings_->frameMs = millisecondsSince(frameStart_);
+    timings_->polygons = polygons;
+  }
+
+ private:
+  static double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  }
+
+  FrameTimings* timings_;
+  Clock::time_point frameStart_;
+  Clock::time_point stageStart_;
+};
+
 }  // namespace
 
-void runFrame(ViewState& view, const std::function<void()>& present) {
+void runFrame(ViewState& view, const std::function<void()>& present, FrameTimings* timings) {
+  StageClock clock(timings);
   ModelState& model = view.model;
   const RenderSettings render = view.settings.renderSettings();
   model.frameReady = 0;
   ensureControlled(model);
 
   beginDrawing(view);
+  clock.start();
   DrawList drawList = rebuildPolygons(model, render);
+  clock.stop(FrameStage::rebuild);
   view.collisionLines.clear();
+  clock.start();
   stepDynamics(model, drawList, view.settings.collisionDebug ? &view.collisionLines : nullptr);
+  clock.stop(FrameStage::dynamics);
+  clock.start();
   drawPolygonList(drawList, *model.viewerPose, view.textures, render);
   drawLineSegments(view.collisionLines);
   resetCurrentMatrix();
   if (present) present();
+  clock.stop(FrameStage::draw);
 
   ensureControlled(model);
+  clock.start();
   applyFreeCameraKeys(model);
   stepControls(model, view.joystick, view.settings.joystickEnabled);
+  clock.stop(FrameStage::controls);
+  clock.start();
   sweepSpent(model);
+  clock.stop(FrameStage::sweep);
   model.frameReady = 1;
+  clock.finish(drawList.size());
 }
 
 void drawStillFrame(ViewState& view) {

@@ -1,16 +1,31 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <functional>
 
 #include "app/view_state.h"
 
 namespace vev {
 
+// The stages of a frame that a benchmark times.
+enum class FrameStage { rebuild, dynamics, draw, controls, sweep };
+inline constexpr std::size_t kFrameStageCount = 5;
+
+// How long one frame took, stage by stage, and how much it drew.
+struct FrameTimings {
+  std::array<double, kFrameStageCount> stageMs{};
+  double frameMs = 0.0;
+  std::size_t polygons = 0;  // in the draw list
+};
+
 // One frame, exactly as the window paints it: clear, camera, rebuild of the polygons, flight
 // dynamics with collisions, drawing, then `present` (the buffer swap), the free-camera keys, the
 // controls and node step, and the sweep of spent Identities. The simulation advances by one
-// fixed step, whatever the time since the last frame. Needs a current GL context.
-void runFrame(ViewState& view, const std::function<void()>& present);
+// fixed step, whatever the time since the last frame. Needs a current GL context. `timings`,
+// when given, is filled with the frame's clock readings; nothing else reads a clock.
+void runFrame(ViewState& view, const std::function<void()>& present,
+              FrameTimings* timings = nullptr);
 
 // The drawing of a frame without the simulation: clear, camera, rebuild and draw. Explosion
 // clocks and the kinds rebuilt every frame still advance, so stills of effects can be taken.

@@ -16,6 +16,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"dump", vev::runDump, "dump FILE...            print the loaded scene as JSON"},
     {"render", vev::runRender, "render FILE... -o PNG  draw the loaded scene into a PNG file"},
+    {"run", vev::runRun, "run (--demo | FILE...) --frames N  fly the scene headless"},
+    {"bench", vev::runBench, "bench (--demo | FILE...)  time the stages of the frame"},
 };
 
 int usage() {

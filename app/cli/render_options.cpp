@@ -1,22 +1,14 @@
 #include "app/cli/render_options.h"
 
-#include <charconv>
 #include <string_view>
+
+#include "app/cli/arguments.h"
 
 namespace vev {
 namespace {
 
 // The largest picture side: far beyond any screen, small enough that a frame always fits memory.
 constexpr int kMaxSide = 8192;
-
-bool parseWhole(std::string_view text, int low, int high, int& value) {
-  int parsed = 0;
-  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  if (failure != std::errc() || end != text.data() + text.size()) return false;
-  if (parsed < low || parsed > high) return false;
-  value = parsed;
-  return true;
-}
 
 bool parseSize(std::string_view text, RenderOptions& options) {
   const auto x = text.find('x');

@@ -49,6 +49,10 @@ std::array<std::uint8_t, 4> OffscreenContext::pixel(int x, int y) const {
   return {rows[at], rows[at + 1], rows[at + 2], rows[at + 3]};
 }
 
+void OffscreenContext::finish() const {
+  glFinish();
+}
+
 const std::vector<std::uint8_t>& OffscreenContext::rgbaRows() const {
   glFinish();
   return *pixels_;

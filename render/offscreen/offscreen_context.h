@@ -29,6 +29,8 @@ class OffscreenContext {
   std::array<std::uint8_t, 4> pixel(int x, int y) const;
   // The whole frame as RGBA rows, top row first.
   const std::vector<std::uint8_t>& rgbaRows() const;
+  // Waits until every GL command issued so far has been carried out, as a buffer swap would.
+  void finish() const;
 
  private:
   struct ContextDeleter {

@@ -1,50 +1,21 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <unistd.h>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
+
+#include "tests/cli/scene_tool.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-struct SceneRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// Runs vev-scene with the given arguments from `directory`, capturing both output streams.
-SceneRun runScene(const std::string& args, const fs::path& directory = VEV_SOURCE_DIR) {
-  const fs::path errFile = fs::temp_directory_path() / ("vev_cli_err_" + std::to_string(getpid()));
-  const std::string command = "cd '" + directory.string() + "' && '" VEV_SCENE_BINARY "' " + args +
-                              " 2>'" + errFile.string() + "'";
-  SceneRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-    run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::ifstream err(errFile);
-  run.err.assign(std::istreambuf_iterator<char>(err), {});
-  fs::remove(errFile);
-  return run;
-}
-
-QJsonObject parse(const std::string& text) {
-  QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
-  return document.object();
-}
+using vev::test::parseJson;
+using vev::test::runScene;
+using vev::test::SceneRun;
+using vev::test::ScratchFolder;
 
 // Numbers are printed so that they read back as the same float.
 std::vector<float> numbers(const QJsonValue& value) {
@@ -56,7 +27,7 @@ std::vector<float> numbers(const QJsonValue& value) {
 TEST(DumpCommand, PrintsTheCraftWithItsPartTreeAndSlots) {
   const SceneRun run = runScene("dump tests/data/cli/example-craft.zsf");
   ASSERT_EQ(run.status, 0) << run.err;
-  const QJsonObject root = parse(run.out);
+  const QJsonObject root = parseJson(run.out);
   const QJsonArray identities = root["identities"].toArray();
   ASSERT_EQ(identities.size(), 1);
   const QJsonObject craft = identities[0].toObject();
@@ -109,22 +80,20 @@ TEST(DumpCommand, AMissingFileIsNamedAndTheOthersAreStillDumped) {
       "dump tests/data/cli/example-craft.zsf no/such/file.zsf tests/data/cli/example-craft.zsf");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("no/such/file.zsf"), std::string::npos) << run.err;
-  EXPECT_EQ(parse(run.out)["identities"].toArray().size(), 2);
+  EXPECT_EQ(parseJson(run.out)["identities"].toArray().size(), 2);
 }
 
 TEST(DumpCommand, UnreadableTexturesAndSoundsAreListedAndReported) {
-  const fs::path dir = fs::temp_directory_path() / ("vev_cli_assets_" + std::to_string(getpid()));
-  fs::create_directories(dir);
-  std::ofstream(dir / "assets.zsf")
+  const ScratchFolder folder("cli_assets");
+  std::ofstream(folder.path / "assets.zsf")
       << "10\nassets\nname=ASSETS\nsound=missing.wav\n"
          "*QUAD\ntexture=missing.bmp-1\n*QUAD\ntexture=missing.bmp-2\n"
          "*END\n";
-  const SceneRun run = runScene("dump assets.zsf", dir);
-  fs::remove_all(dir);
+  const SceneRun run = runScene("dump assets.zsf", folder.path);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.err.find("Could Not read texture"), std::string::npos);
   EXPECT_EQ(run.err.find("missing.bmp"), run.err.rfind("missing.bmp")) << "reported once";
-  const QJsonObject root = parse(run.out);
+  const QJsonObject root = parseJson(run.out);
   const QJsonArray textures = root["textures"].toArray();
   ASSERT_EQ(textures.size(), 1);
   EXPECT_EQ(textures[0].toObject()["path"].toString(), "missing.bmp");

@@ -1,0 +1,28 @@
+#include "app/cli/headless.h"
+
+#include <cstdio>
+
+#include "app/cli/scene_files.h"
+#include "app/demo_scene.h"
+#include "sim/node_kind.h"
+
+namespace vev {
+
+bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& files) {
+  if (!demo) return loadSceneFiles(view, files);
+  SceneAssets assets = view.assets([](const std::string& path) {
+    std::fprintf(stderr, "Could Not read texture: %s\n", path.c_str());
+  });
+  loadDemoScene(view.model, assets);
+  return true;
+}
+
+int countShots(const ModelState& model) {
+  int shots = 0;
+  for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
+    shots += isShot(*it);
+  }
+  return shots;
+}
+
+}  // namespace vev

@@ -1,0 +1,51 @@
+#include "app/cli/key_script.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+#include "app/cli/arguments.h"
+
+namespace vev {
+namespace {
+
+std::optional<KeyEvent> parseKeyLine(const std::string& line) {
+  std::istringstream words(line);
+  std::string frame, direction, code, extra;
+  if (!(words >> frame >> direction >> code) || (words >> extra)) return std::nullopt;
+  KeyEvent event;
+  int key = 0;
+  if (!parseWhole(frame, 1L, 1L << 40, event.frame)) return std::nullopt;
+  if (direction != "down" && direction != "up") return std::nullopt;
+  if (!parseWhole(code, 1, kKeyCount - 1, key)) return std::nullopt;
+  event.down = direction == "down";
+  event.key = static_cast<KeyCode>(key);
+  return event;
+}
+
+}  // namespace
+
+std::optional<std::vector<KeyEvent>> readKeyScript(const std::string& path, std::string& error) {
+  std::ifstream file(path);
+  if (!file) {
+    error = path + ": cannot be read";
+    return std::nullopt;
+  }
+  std::vector<KeyEvent> events;
+  std::string line;
+  for (int number = 1; std::getline(file, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
+    const auto event = parseKeyLine(line);
+    if (!event) {
+      error = path + ":" + std::to_string(number) + ": expected FRAME down|up KEYCODE";
+      return std::nullopt;
+    }
+    events.push_back(*event);
+  }
+  std::stable_sort(events.begin(), events.end(),
+                   [](const KeyEvent& a, const KeyEvent& b) { return a.frame < b.frame; });
+  return events;
+}
+
+}  // namespace vev

@@ -1,0 +1,97 @@
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "app/cli/headless.h"
+#include "app/cli/key_script.h"
+#include "app/cli/png_file.h"
+#include "app/cli/run_options.h"
+#include "app/cli/scene_json.h"
+#include "app/demo_pilot.h"
+#include "app/frame.h"
+#include "render/offscreen/offscreen_context.h"
+#include "render/viewport.h"
+#include "sound/silent_sound_library.h"
+
+namespace vev {
+namespace {
+
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+constexpr const char* kRunUsage =
+    "usage: vev-scene run (--demo | FILE...) --frames N [--keys SCRIPT] "
+    "[--png-every K --png-prefix P] [--json OUT]\n";
+
+// Applies the script's events for `frame` to the key state, as key presses in the window do.
+void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
+                    KeyStates& keyState) {
+  for (; next < events.size() && events[next].frame <= frame; ++next) {
+    keyState[events[next].key] = events[next].down ? 1 : 0;
+  }
+}
+
+std::string pictureName(const std::string& prefix, long frame) {
+  char number[32];
+  std::snprintf(number, sizeof number, "%06ld.png", frame);
+  return prefix + number;
+}
+
+bool writeJson(const std::string& path, const ViewState& view, long frame) {
+  std::ofstream out(path, std::ios::binary);
+  out << sceneJson(view.model, view.textures, view.sounds, frame);
+  return static_cast<bool>(out);
+}
+
+}  // namespace
+
+int runRun(const std::vector<std::string>& args) {
+  std::string error;
+  const auto options = parseRunOptions(args, error);
+  if (!options) {
+    std::fprintf(stderr, "vev-scene run: %s\n%s", error.c_str(), kRunUsage);
+    return 2;
+  }
+  std::vector<KeyEvent> events;
+  if (!options->keyScript.empty()) {
+    auto script = readKeyScript(options->keyScript, error);
+    if (!script) {
+      std::fprintf(stderr, "vev-scene run: %s\n", error.c_str());
+      return 2;
+    }
+    events = std::move(*script);
+  }
+  auto context = OffscreenContext::create(kWidth, kHeight);
+  if (!context) {
+    std::fprintf(stderr, "vev-scene run: cannot create an offscreen GL context\n");
+    return 1;
+  }
+  ViewState view(std::make_unique<SilentSoundLibrary>());
+  bool ok = loadRunScene(view, options->demo, options->files);
+  resize(view.viewport, kWidth, kHeight);
+
+  std::size_t nextEvent = 0;
+  for (long frame = 1; frame <= options->frames; ++frame) {
+    applyKeyEvents(events, nextEvent, frame, view.model.keyState);
+    tick(view.model, view.pilot);
+    const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
+    runFrame(view, [&] {
+      if (picture && !writePngFile(pictureName(options->pngPrefix, frame), kWidth, kHeight,
+                                   context->rgbaRows())) {
+        std::fprintf(stderr, "vev-scene run: cannot write %s\n",
+                     pictureName(options->pngPrefix, frame).c_str());
+        ok = false;
+      }
+    });
+  }
+  if (!options->jsonOutput.empty() && !writeJson(options->jsonOutput, view, options->frames)) {
+    std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->jsonOutput.c_str());
+    ok = false;
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace vev

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vev {
+
+// What `vev-scene run` was asked for.
+struct RunOptions {
+  bool demo = false;
+  std::vector<std::string> files;
+  long frames = 0;
+  std::string keyScript;
+  long pngEvery = 0;  // 0: no pictures
+  std::string pngPrefix;
+  std::string jsonOutput;
+};
+
+// The options of `run (--demo | FILE...) --frames N [--keys SCRIPT] [--png-every K --png-prefix
+// P] [--json OUT]`; empty, with the reason in `error`, when they do not parse.
+std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace vev

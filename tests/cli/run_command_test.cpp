@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/cli/key_script.h"
+#include "tests/cli/scene_tool.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using vev::test::parseJson;
+using vev::test::readFile;
+using vev::test::runScene;
+using vev::test::SceneRun;
+using vev::test::ScratchFolder;
+
+const std::string kFight = "tests/data/sim/hawk.zsf tests/data/sim/drone.zsf";
+
+QJsonObject identityNamed(const QJsonObject& root, const QString& name) {
+  for (const QJsonValue& identity : root["identities"].toArray()) {
+    if (identity.toObject()["name"].toString() == name) return identity.toObject();
+  }
+  return {};
+}
+
+TEST(KeyScript, ReadsEventsInFrameOrderAndNamesTheFirstBadLine) {
+  const ScratchFolder folder("keys");
+  std::ofstream(folder.path / "good.keys")
+      << "# fire, then stop\n5 down 32\r\n\n2 down 84\n5 up 84\n";
+  std::string error;
+  const auto events = vev::readKeyScript((folder.path / "good.keys").string(), error);
+  ASSERT_TRUE(events) << error;
+  ASSERT_EQ(events->size(), 3u);
+  EXPECT_EQ((*events)[0].frame, 2);
+  EXPECT_EQ((*events)[0].key, 84);
+  EXPECT_TRUE((*events)[1].down);
+  EXPECT_EQ((*events)[1].key, 32);
+  EXPECT_FALSE((*events)[2].down);
+
+  for (const char* bad : {"5 press 32\n", "5 down 400\n", "0 down 32\n", "5 down\n", "x down 3\n",
+                          "5 down 32 extra\n"}) {
+    std::ofstream(folder.path / "bad.keys") << "1 down 32\n" << bad;
+    EXPECT_FALSE(vev::readKeyScript((folder.path / "bad.keys").string(), error)) << bad;
+    EXPECT_NE(error.find("bad.keys:2:"), std::string::npos) << error;
+  }
+  EXPECT_FALSE(vev::readKeyScript((folder.path / "none.keys").string(), error));
+}
+
+TEST(RunCommand, AScriptedFightDestroysTheTargetAndWritesTheFinalState) {
+  const ScratchFolder folder("run_fight");
+  std::ofstream(folder.path / "fire.keys") << "1 down 32\n";
+  const fs::path json = folder.path / "end.json";
+  const SceneRun run =
+      runScene("run " + kFight + " --frames 40 --keys '" + (folder.path / "fire.keys").string() +
+               "' --json '" + json.string() + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const QJsonObject root = parseJson(readFile(json));
+  EXPECT_EQ(root["frame"].toInt(), 40);
+  const QJsonObject drone = identityNamed(root, "Drone");
+  EXPECT_EQ(drone["alive"].toInt(), 0);
+  EXPECT_EQ(drone["damage"].toObject()["destroyed"].toInt(), 1);
+  EXPECT_EQ(identityNamed(root, "Hawk")["keys"].toObject()["32"].toInt(), 1);
+}
+
+TEST(RunCommand, TwoRunsWithTheSameArgumentsWriteIdenticalJson) {
+  const ScratchFolder folder("run_twice");
+  std::ofstream(folder.path / "keys") << "1 down 32\n1 down 84\n30 up 32\n60 down 83\n";
+  std::string outputs[2];
+  for (std::string& output : outputs) {
+    const fs::path json = folder.path / "state.json";
+    const SceneRun run =
+        runScene("run " + kFight +
+                 " tests/data/render/fleet-craft.zsf "
+                 "--frames 150 --keys '" +
+                 (folder.path / "keys").string() + "' --json '" + json.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    output = readFile(json);
+  }
+  EXPECT_FALSE(outputs[0].empty());
+  EXPECT_EQ(outputs[0], outputs[1]);
+}
+
+TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
+  const ScratchFolder folder("run_png");
+  const SceneRun run = runScene("run " + kFight + " --frames 5 --png-every 2 --png-prefix '" +
+                                (folder.path / "f").string() + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(fs::exists(folder.path / "f000002.png"));
+  EXPECT_TRUE(fs::exists(folder.path / "f000004.png"));
+  EXPECT_FALSE(fs::exists(folder.path / "f000001.png"));
+  EXPECT_EQ(readFile(folder.path / "f000002.png").substr(1, 3), "PNG");
+}
+
+TEST(RunCommand, RefusesIncompleteArguments) {
+  for (const std::string& args :
+       {std::string("run --frames 5"), "run " + kFight, "run --demo " + kFight + " --frames 5",
+        "run " + kFight + " --frames 5 --png-every 2", "run " + kFight + " --frames zero",
+        "run " + kFight + " --frames 5 --keys"}) {
+    const SceneRun run = runScene(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_NE(run.err.find("usage"), std::string::npos) << args;
+  }
+}
+
+TEST(BenchCommand, PrintsEveryStageWithMedianAndPercentile) {
+  const SceneRun run = runScene("bench " + kFight + " --frames 30 --craft 2 --shots 5");
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const char* stage :
+       {"rebuild", "dynamics+collisions", "draw", "controls", "sweep", "whole frame"}) {
+    EXPECT_NE(run.out.find(stage), std::string::npos) << stage;
+  }
+  // Hawk and drone, a copy of each, and the five shots kept in flight.
+  EXPECT_NE(run.out.find("9 identities, 5 shots"), std::string::npos) << run.out;
+}
+
+}  // namespace
