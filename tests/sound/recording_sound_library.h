@@ -26,6 +26,7 @@ struct LibraryCalls {
   std::map<int, int> frequencies;                  // channel -> Hz
   int lastSample = 0;
   int lastChannel = 0;
+  std::size_t stopsAtClose = 0;  // how many stops came before the last close
   // Calls that load, play or change a sound.
   int soundCalls() const {
     return static_cast<int>(loaded.size() + loopModes.size() + played.size() + stopped.size() +
@@ -44,7 +45,10 @@ class RecordingSoundLibrary final : public SoundLibrary {
     ++calls_.inits;
     return calls_.initSucceeds;
   }
-  void close() override { ++calls_.closes; }
+  void close() override {
+    ++calls_.closes;
+    calls_.stopsAtClose = calls_.stopped.size();
+  }
   int loadSample(const std::string& path) override {
     calls_.loaded.push_back(path);
     return calls_.missing.contains(path) ? 0 : ++calls_.lastSample;

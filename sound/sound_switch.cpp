@@ -1,0 +1,16 @@
+#include "sound/sound_switch.h"
+
+namespace vev {
+
+void soundOff(SoundRegistry& sounds, std::int32_t& soundEnabled) {
+  soundEnabled = 0;
+  for (const SoundEntry& entry : sounds.entries()) {
+    if (entry.looping == 1) sounds.table().setVolume(entry.sampleSlot, 0);
+  }
+}
+
+void soundOn(std::int32_t& soundEnabled) {
+  soundEnabled = 1;
+}
+
+}  // namespace vev
