@@ -1,0 +1,51 @@
+#include "app/settings_store.h"
+
+#include <cstdint>
+
+namespace vev {
+namespace {
+
+struct StoredSetting {
+  const char* name;
+  std::int32_t Settings::*field;
+};
+
+// In the order they are written.
+constexpr StoredSetting kStoredSettings[] = {
+    {"shading", &Settings::shading},
+    {"tex", &Settings::textures},
+    {"IDHelp", &Settings::idHelp},
+    {"sound", &Settings::soundEnabled},
+    {"joyflag", &Settings::joystickEnabled},
+    {"clamptex", &Settings::clampTextures},
+    {"panel", &Settings::panel},
+    {"simpleshapes", &Settings::simpleShapes},
+};
+
+constexpr std::int32_t kVersion = 322;
+
+}  // namespace
+
+Settings readSettings(SettingsStore& store) {
+  const Settings defaults;
+  Settings settings;
+  for (const StoredSetting& stored : kStoredSettings) {
+    settings.*stored.field = store.readSettingNumber(stored.name, defaults.*stored.field);
+  }
+  return settings;
+}
+
+int writeSettings(SettingsStore& store, const Settings& settings) {
+  int failed = 0;
+  for (const StoredSetting& stored : kStoredSettings) {
+    failed |= store.writeSettingNumber(stored.name, settings.*stored.field);
+  }
+  return failed;
+}
+
+int writeVersionStamp(SettingsStore& store) {
+  const int failed = store.writeSettingText("author", "Arno Veld");
+  return failed | store.writeSettingNumber("vers\u00e3o", kVersion);
+}
+
+}  // namespace vev
