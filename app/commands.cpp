@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/sound_switch.h"
 #include "scenefile/loader.h"
 #include "sim/node_kind.h"
+#include "sound/sound_switch.h"
 
 namespace vev {
 namespace {
@@ -151,9 +151,9 @@ void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile
       return;
     case kToggleSound:
       if (settings.soundEnabled == 1) {
-        soundOff(view);
+        soundOff(view.sounds, settings.soundEnabled);
       } else {
-        soundOn(view);
+        soundOn(settings.soundEnabled);
       }
       return;
     default:
