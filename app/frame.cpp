@@ -7,6 +7,7 @@
 #include "sim/controls.h"
 #include "sim/dynamics.h"
 #include "sim/sweep.h"
+#include "sound/sound_control.h"
 
 namespace vev {
 namespace {
@@ -82,6 +83,9 @@ void runFrame(ViewState& view, const std::function<void()>& present, FrameTiming
   applyFreeCameraKeys(model);
   stepControls(model, view.joystick, view.settings.joystickEnabled);
   clock.stop(FrameStage::controls);
+  const Pose& listener = model.viewerPose ? *model.viewerPose : model.freeCamera;
+  updateSounds(view.sounds, model.scene.get(), listener,
+               SoundMix{.enabled = view.settings.soundEnabled == 1});
   clock.start();
   sweepSpent(model);
   clock.stop(FrameStage::sweep);

@@ -21,9 +21,10 @@ struct FrameTimings {
 
 // One frame, exactly as the window paints it: clear, camera, rebuild of the polygons, flight
 // dynamics with collisions, drawing, then `present` (the buffer swap), the free-camera keys, the
-// controls and node step, and the sweep of spent Identities. The simulation advances by one
-// fixed step, whatever the time since the last frame. Needs a current GL context. `timings`,
-// when given, is filled with the frame's clock readings; nothing else reads a clock.
+// controls and node step, the sound control heard from the camera, and the sweep of spent
+// Identities. The simulation advances by one fixed step, whatever the time since the last frame.
+// Needs a current GL context. `timings`, when given, is filled with the frame's clock readings;
+// nothing else reads a clock.
 void runFrame(ViewState& view, const std::function<void()>& present,
               FrameTimings* timings = nullptr);
 

@@ -22,6 +22,10 @@ struct ViewState {
   // `sound` is the library the sound table plays through; the table is initialised here and a
   // failure leaves sound unavailable and nothing else changed.
   explicit ViewState(std::unique_ptr<SoundLibrary> sound);
+  // Stops every registered sound and closes the sound table, unless that was done already.
+  ~ViewState();
+  ViewState(const ViewState&) = delete;
+  ViewState& operator=(const ViewState&) = delete;
 
   // What loading a scene file into this view needs; `onUnreadableTexture` is told each texture
   // that cannot be read.
