@@ -1,0 +1,58 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QSurfaceFormat>
+#include <cstdio>
+#include <memory>
+
+#include "app/qt/about_dialog.h"
+#include "app/qt/data_directory.h"
+#include "app/qt/main_window.h"
+#include "app/qt/program_options.h"
+#include "app/qt/qt_settings_store.h"
+#include "app/qt/scripted_run.h"
+#include "app/qt/surface_format.h"
+
+namespace {
+
+// A texture that cannot be read is shown in a message box, except in a scripted run, which no
+// one is there to answer: it is told on standard error.
+vev::UnreadableTextureHandler textureReporter(bool interactive) {
+  if (!interactive) {
+    return [](const std::string& path) {
+      std::fprintf(stderr, "Could Not read texture: %s\n", path.c_str());
+    };
+  }
+  return [](const std::string& path) {
+    QMessageBox::warning(nullptr, QObject::tr("Could Not read texture"),
+                         QString::fromLocal8Bit(path.c_str()));
+  };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QSurfaceFormat::setDefaultFormat(vev::viewSurfaceFormat());
+  QApplication application(argc, argv);
+  QApplication::setApplicationName("VEV");
+  QApplication::setApplicationVersion("3.22");
+
+  QString error;
+  const std::optional<vev::ProgramOptions> options =
+      vev::parseProgramOptions(QApplication::arguments(), error);
+  if (!options) {
+    std::fprintf(stderr, "vev: %s\n", qPrintable(error));
+    return 2;
+  }
+  if (options->showAbout) {
+    vev::AboutDialog about;
+    about.exec();
+  }
+
+  vev::MainWindow window(vev::ViewSetup{vev::findDataDirectory(options->dataDir),
+                                        std::make_unique<vev::QtSettingsStore>(),
+                                        textureReporter(options->frames == 0)});
+  const vev::ScriptedRun run(window.view(), *options);
+  window.show();
+  const int status = QApplication::exec();
+  return run.saveScreenshot() ? status : 1;
+}

@@ -1,0 +1,39 @@
+#include "app/qt/program_options.h"
+
+#include <QCommandLineParser>
+
+namespace vev {
+
+std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, QString& error) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QObject::tr("Space-combat flight demonstration"));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  const QCommandLineOption data("data", QObject::tr("Read the demonstration from DIR/sw."), "DIR");
+  const QCommandLineOption noAbout("no-about", QObject::tr("Start without the About dialog."));
+  const QCommandLineOption frames("frames", QObject::tr("Quit after N frames."), "N");
+  const QCommandLineOption screenshot(
+      "screenshot", QObject::tr("Save the last frame as a PNG image at PATH."), "PATH");
+  parser.addOptions({data, noAbout, frames, screenshot});
+  parser.process(arguments);
+  if (!parser.positionalArguments().isEmpty()) {
+    error = QObject::tr("unexpected argument: %1").arg(parser.positionalArguments().front());
+    return std::nullopt;
+  }
+
+  ProgramOptions options;
+  options.dataDir = parser.value(data);
+  options.showAbout = !parser.isSet(noAbout);
+  options.screenshotPath = parser.value(screenshot);
+  if (parser.isSet(frames)) {
+    bool isNumber = false;
+    options.frames = parser.value(frames).toInt(&isNumber);
+    if (!isNumber || options.frames < 1) {
+      error = QObject::tr("--frames needs a positive number, not \"%1\"").arg(parser.value(frames));
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+}  // namespace vev

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace vev {
+
+// How the program was asked to run.
+struct ProgramOptions {
+  QString dataDir;         // --data DIR: the folder holding sw/; empty to look for one
+  bool showAbout = true;   // --no-about skips the About dialog
+  int frames = 0;          // --frames N: quit after N frames; 0 runs until the window closes
+  QString screenshotPath;  // --screenshot PATH: the last frame as PNG
+};
+
+// The options of a command line (its first entry is the program). Nothing, with `error` set, when
+// it cannot be understood; "--help" and "--version" are handled by printing and exiting.
+std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, QString& error);
+
+}  // namespace vev

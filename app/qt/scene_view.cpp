@@ -1,0 +1,89 @@
+#include "app/qt/scene_view.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <utility>
+
+#include "app/demo_pilot.h"
+#include "app/demo_scene.h"
+#include "app/frame.h"
+#include "app/key_state.h"
+#include "app/qt/surface_format.h"
+#include "app/qt/virtual_keys.h"
+#include "render/viewport.h"
+#include "sound/openal_sound_library.h"
+#include "sound/sound_shutdown.h"
+
+namespace vev {
+
+SceneView::SceneView(ViewSetup setup, QWidget* parent)
+    : QOpenGLWidget(parent),
+      dataDir_(std::move(setup.dataDir)),
+      store_(std::move(setup.settings)),
+      onUnreadableTexture_(std::move(setup.onUnreadableTexture)),
+      view_(std::make_unique<OpenAlSoundLibrary>()) {
+  setObjectName("sceneView");
+  setFormat(viewSurfaceFormat());
+  setFocusPolicy(Qt::StrongFocus);
+  view_.joystick = &joystick_;
+  writeVersionStamp(*store_);
+  connect(&timer_, &QTimer::timeout, this, &SceneView::onTick);
+  timer_.start(kTimerIntervalMs);
+}
+
+SceneView::~SceneView() {
+  timer_.stop();
+  shutdownSound(view_.sounds);
+  // Settings that were never read are not written over the stored ones.
+  if (settingsRead_) writeSettings(*store_, view_.settings);
+}
+
+void SceneView::initializeGL() {
+  view_.settings = readSettings(*store_);
+  settingsRead_ = true;
+  SceneAssets assets = view_.assets(onUnreadableTexture_);
+  loadDemoScene(view_.model, assets, QFile::encodeName(dataDir_).toStdString());
+}
+
+void SceneView::resizeGL(int width, int height) {
+  const qreal ratio = devicePixelRatioF();
+  vev::resize(view_.viewport, static_cast<int>(width * ratio), static_cast<int>(height * ratio));
+}
+
+void SceneView::paintGL() {
+  // A paint that arrives while a scene file loads (a message box about a texture lets the window
+  // repaint) leaves the last frame on screen.
+  if (view_.model.frameReady == 0) return;
+  runFrame(view_, [this] { emit framePresented(); });
+  ++framesPainted_;
+  emit frameFinished();
+}
+
+void SceneView::onTick() {
+  if (tick(view_.model, view_.pilot)) update();
+}
+
+void SceneView::keyPressEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) {
+    keyDown(view_.model.keyState, virtualKeyOf(event->key(), event->modifiers()));
+  }
+  event->accept();
+}
+
+void SceneView::keyReleaseEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) {
+    keyUp(view_.model.keyState, virtualKeyOf(event->key(), event->modifiers()));
+  }
+  event->accept();
+}
+
+void SceneView::focusOutEvent(QFocusEvent* event) {
+  releaseAllKeys(view_.model.keyState);
+  QOpenGLWidget::focusOutEvent(event);
+}
+
+bool SceneView::focusNextPrevChild(bool) {
+  return false;
+}
+
+}  // namespace vev
