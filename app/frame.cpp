@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "app/free_camera.h"
+#include "hud/hud.h"
 #include "render/renderer.h"
 #include "sim/controls.h"
 #include "sim/dynamics.h"
@@ -20,6 +21,17 @@ void ensureControlled(ModelState& model) {
 void beginDrawing(ViewState& view) {
   clearFrame(0, 0.0f, 0.0f, 0.0f);
   setCamera(view.viewport, *view.model.activeCamera, view.model.viewerPose);
+}
+
+// The HUD and the control panel of the controlled Identity, before the scene is rebuilt: they
+// show the values the previous frame left.
+void drawHudAndPanel(ViewState& view) {
+  const ModelState& model = view.model;
+  const HudView hudView{view.viewport.aspect, static_cast<char>(view.settings.shading),
+                        &model.freeCamera};
+  drawHud(model.scene.get(), model.controlled, model.activeCamera, hudView,
+          view.settings.panel != 0);
+  drawControlPanel(model.controlled, view.settings.idHelp != 0, model.activeCamera, hudView);
 }
 
 // Reads the clock around the stages of one frame, only when timings were asked for.
@@ -64,6 +76,7 @@ void runFrame(ViewState& view, const std::function<void()>& present, FrameTiming
   ensureControlled(model);
 
   beginDrawing(view);
+  drawHudAndPanel(view);
   clock.start();
   DrawList drawList = rebuildPolygons(model, render);
   clock.stop(FrameStage::rebuild);
@@ -97,6 +110,7 @@ void drawStillFrame(ViewState& view) {
   const RenderSettings render = view.settings.renderSettings();
   ensureControlled(view.model);
   beginDrawing(view);
+  drawHudAndPanel(view);
   DrawList drawList = rebuildPolygons(view.model, render);
   drawPolygonList(drawList, *view.model.viewerPose, view.textures, render);
   resetCurrentMatrix();

@@ -19,17 +19,18 @@ struct FrameTimings {
   std::size_t polygons = 0;  // in the draw list
 };
 
-// One frame, exactly as the window paints it: clear, camera, rebuild of the polygons, flight
-// dynamics with collisions, drawing, then `present` (the buffer swap), the free-camera keys, the
-// controls and node step, the sound control heard from the camera, and the sweep of spent
-// Identities. The simulation advances by one fixed step, whatever the time since the last frame.
-// Needs a current GL context. `timings`, when given, is filled with the frame's clock readings;
-// nothing else reads a clock.
+// One frame, exactly as the window paints it: clear, camera, HUD and control panel, rebuild of the
+// polygons, flight dynamics with collisions, drawing, then `present` (the buffer swap), the
+// free-camera keys, the controls and node step, the sound control heard from the camera, and the
+// sweep of spent Identities. The simulation advances by one fixed step, whatever the time since the
+// last frame. Needs a current GL context. `timings`, when given, is filled with the frame's clock
+// readings; nothing else reads a clock.
 void runFrame(ViewState& view, const std::function<void()>& present,
               FrameTimings* timings = nullptr);
 
-// The drawing of a frame without the simulation: clear, camera, rebuild and draw. Explosion
-// clocks and the kinds rebuilt every frame still advance, so stills of effects can be taken.
+// The drawing of a frame without the simulation: clear, camera, HUD and control panel, rebuild
+// and draw. Explosion clocks and the kinds rebuilt every frame still advance, so stills of
+// effects can be taken.
 void drawStillFrame(ViewState& view);
 
 }  // namespace vev

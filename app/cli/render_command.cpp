@@ -30,10 +30,11 @@ int runRender(const std::vector<std::string>& args) {
   std::string error;
   const auto options = parseRenderOptions(args, error);
   if (!options) {
-    std::fprintf(stderr,
-                 "vev-scene render: %s\nusage: vev-scene render FILE... -o OUT.png [--size WxH] "
-                 "[--camera free|N] [--shading s|f|w] [--no-textures] [--frames K]\n",
-                 error.c_str());
+    std::fprintf(
+        stderr,
+        "vev-scene render: %s\nusage: vev-scene render FILE... -o OUT.png [--size WxH] "
+        "[--camera free|N] [--shading s|f|w] [--no-textures] [--help-panel] [--frames K]\n",
+        error.c_str());
     return 2;
   }
   ViewState view(std::make_unique<SilentSoundLibrary>());

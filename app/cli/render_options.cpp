@@ -39,6 +39,10 @@ bool applyOption(const std::vector<std::string>& args, std::size_t& i, RenderOpt
     options.settings.textures = 0;
     return true;
   }
+  if (name == "--help-panel") {
+    options.settings.idHelp = 1;
+    return true;
+  }
   const bool takesValue = name == "-o" || name == "--size" || name == "--camera" ||
                           name == "--shading" || name == "--frames";
   if (!takesValue) {

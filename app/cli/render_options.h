@@ -20,7 +20,8 @@ struct RenderOptions {
 };
 
 // The options of `render FILE... -o OUT.png [--size WxH] [--camera free|N] [--shading s|f|w]
-// [--no-textures] [--frames K]`; empty, with the reason in `error`, when they do not parse.
+// [--no-textures] [--help-panel] [--frames K]`; empty, with the reason in `error`, when they do
+// not parse. `--help-panel` shows the control panel of the controlled Identity.
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
                                                 std::string& error);
 

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "app/cli/render_options.h"
+#include "tests/cli/scene_tool.h"
+
+namespace vev::test {
+namespace {
+
+// The cockpit with every HUD item, seen from its own camera (node 0), and three contacts.
+const std::string kCockpit =
+    "tests/data/hud/cockpit.zsf tests/data/hud/raider.zsf tests/data/hud/wingman.zsf "
+    "tests/data/hud/scout.zsf --camera 0 --size 320x240";
+
+// Pixels of a PNG file in the top-left part (x below `width`, y below `height`) that `match`.
+template <typename Match>
+int countPixels(const std::string& path, int width, int height, Match match) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return -1;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return -1;
+  int count = 0;
+  for (int y = 0; y < height && y < static_cast<int>(image.height); ++y) {
+    for (int x = 0; x < width && x < static_cast<int>(image.width); ++x) {
+      const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+      count += match(p[0], p[1], p[2]);
+    }
+  }
+  return count;
+}
+
+bool isOrange(int r, int g, int b) {
+  return r > 200 && g > 90 && g < 160 && b < 40;
+}
+bool isHudGreen(int r, int g, int b) {
+  return r < 40 && g > 200 && b < 40;
+}
+
+TEST(HudRender, RenderDrawsTheHudAndWithHelpPanelTheControlPanel) {
+  const ScratchFolder folder("hud_render");
+  const std::string plain = (folder.path / "plain.png").string();
+  const std::string help = (folder.path / "help.png").string();
+  ASSERT_EQ(runScene("render " + kCockpit + " -o '" + plain + "'").status, 0);
+  ASSERT_EQ(runScene("render " + kCockpit + " --help-panel -o '" + help + "'").status, 0);
+  EXPECT_GT(countPixels(plain, 320, 240, isHudGreen), 300);
+  EXPECT_EQ(countPixels(plain, 320, 240, isOrange), 0);
+  EXPECT_GT(countPixels(help, 160, 100, isOrange), 100) << "the panel lists from the top left";
+}
+
+TEST(HudRender, HelpPanelIsASwitchOfRender) {
+  std::string error;
+  const auto help = parseRenderOptions({"a.zsf", "--help-panel", "-o", "o.png"}, error);
+  ASSERT_TRUE(help.has_value()) << error;
+  EXPECT_EQ(help->settings.idHelp, 1);
+  EXPECT_EQ(help->files, std::vector<std::string>{"a.zsf"});
+  EXPECT_EQ(parseRenderOptions({"a.zsf", "-o", "o.png"}, error)->settings.idHelp, 0);
+}
+
+}  // namespace
+}  // namespace vev::test
