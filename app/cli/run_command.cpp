@@ -1,7 +1,10 @@
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/cli/commands.h"
@@ -14,6 +17,7 @@
 #include "app/frame.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
+#include "sound/openal_sound_library.h"
 #include "sound/silent_sound_library.h"
 
 namespace vev {
@@ -24,7 +28,7 @@ constexpr int kHeight = 600;
 
 constexpr const char* kRunUsage =
     "usage: vev-scene run (--demo | FILE...) --frames N [--keys SCRIPT] "
-    "[--png-every K --png-prefix P] [--json OUT]\n";
+    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -38,6 +42,16 @@ std::string pictureName(const std::string& prefix, long frame) {
   char number[32];
   std::snprintf(number, sizeof number, "%06ld.png", frame);
   return prefix + number;
+}
+
+// The run's sound goes into the WAV file through OpenAL Soft's wave backend when one is asked
+// for, and nowhere otherwise.
+std::unique_ptr<SoundLibrary> runSoundLibrary(const RunOptions& options) {
+  if (options.soundWav.empty()) return std::make_unique<SilentSoundLibrary>();
+  OpenAlOptions output;
+  output.backend = OpenAlOptions::Backend::WaveFile;
+  output.wavePath = options.soundWav;
+  return std::make_unique<OpenAlSoundLibrary>(std::move(output));
 }
 
 bool writeJson(const std::string& path, const ViewState& view, long frame) {
@@ -69,12 +83,24 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot create an offscreen GL context\n");
     return 1;
   }
-  ViewState view(std::make_unique<SilentSoundLibrary>());
+  ViewState view(runSoundLibrary(*options));
+  const bool heard = !options->soundWav.empty();
+  if (heard && !view.soundTable.ready()) {
+    std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->soundWav.c_str());
+    return 1;
+  }
   bool ok = loadRunScene(view, options->demo, options->files);
   resize(view.viewport, kWidth, kHeight);
 
+  // The sound device plays in real time, so a run that is heard keeps the window timer's pace.
+  const std::chrono::milliseconds frameStep(view.model.frameStepMs);
+  auto nextTick = std::chrono::steady_clock::now();
   std::size_t nextEvent = 0;
   for (long frame = 1; frame <= options->frames; ++frame) {
+    if (heard) {
+      nextTick += frameStep;
+      std::this_thread::sleep_until(nextTick);
+    }
     applyKeyEvents(events, nextEvent, frame, view.model.keyState);
     tick(view.model, view.pilot);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;

@@ -15,7 +15,7 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
   }
   std::string value;
   if (name != "--frames" && name != "--keys" && name != "--png-every" && name != "--png-prefix" &&
-      name != "--json") {
+      name != "--json" && name != "--sound-wav") {
     error = "unknown option " + name;
     return false;
   }
@@ -29,6 +29,8 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
     options.keyScript = value;
   } else if (name == "--png-prefix") {
     options.pngPrefix = value;
+  } else if (name == "--sound-wav") {
+    options.soundWav = value;
   } else {
     options.jsonOutput = value;
   }

@@ -15,10 +15,11 @@ struct RunOptions {
   long pngEvery = 0;  // 0: no pictures
   std::string pngPrefix;
   std::string jsonOutput;
+  std::string soundWav;  // the run's sound as a WAV file, in real time; empty: silent
 };
 
 // The options of `run (--demo | FILE...) --frames N [--keys SCRIPT] [--png-every K --png-prefix
-// P] [--json OUT]`; empty, with the reason in `error`, when they do not parse.
+// P] [--json OUT] [--sound-wav WAV]`; empty, with the reason in `error`, when they do not parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace vev
