@@ -120,10 +120,10 @@ std::string inclinationText(const SceneNode& node, const Identity& controlled) {
   if (showsTarget(node)) {
     return formatAngle(controlled.target ? controlled.pose.targetElevation : 0.0f);
   }
-  float inclination = controlled.pose.inclination;
-  // A level nose reads level, whatever the last computed value was.
-  if (inclination >= 0.0f && controlled.pose.tangent[1] == 0.0f) inclination = 0.0f;
-  return formatAngle(inclination);
+  // A level nose reads level: rounding leaves the computed value a hair below 0, which must not
+  // read "-000", and a value left from before the nose came level is not shown either.
+  const bool level = controlled.pose.tangent[1] == 0.0f;
+  return formatAngle(level ? 0.0f : controlled.pose.inclination);
 }
 
 // One of the Identity's names, or of its target's.

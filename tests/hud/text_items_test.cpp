@@ -110,8 +110,11 @@ TEST_F(TextItems, InclinationReadsLevelWhileTheNoseIsLevel) {
   EXPECT_EQ(text(inclination), "012");
   craft.pose.tangent = {1.0f, 0.0f, 0.0f};
   EXPECT_EQ(text(inclination), "000");
-  craft.pose.inclination = -3.0f;
-  EXPECT_EQ(text(inclination), "-003");
+  craft.pose.inclination = -7.6e-6f;  // 90 - acos(0) in single precision
+  EXPECT_EQ(text(inclination), "000");
+  craft.pose.tangent = {0.98f, -0.2f, 0.0f};
+  craft.pose.inclination = -0.4f;
+  EXPECT_EQ(text(inclination), "-000") << "a slightly lowered nose";
   // The target's elevation does not depend on the craft's own nose.
   craft.pose.targetElevation = 30.0f;
   EXPECT_EQ(text(elevation), "000") << "no target selected";
