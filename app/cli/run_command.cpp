@@ -28,7 +28,7 @@ constexpr int kHeight = 600;
 
 constexpr const char* kRunUsage =
     "usage: vev-scene run (--demo | FILE...) --frames N [--keys SCRIPT] "
-    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV]\n";
+    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -91,6 +91,7 @@ int runRun(const std::vector<std::string>& args) {
   }
   bool ok = loadRunScene(view, options->demo, options->files);
   resize(view.viewport, kWidth, kHeight);
+  if (options->helpPanel) view.settings.idHelp = 1;
 
   // The sound device plays in real time, so a run that is heard keeps the window timer's pace.
   const std::chrono::milliseconds frameStep(view.model.frameStepMs);

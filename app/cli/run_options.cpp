@@ -13,6 +13,10 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
     options.demo = true;
     return true;
   }
+  if (name == "--help-panel") {
+    options.helpPanel = true;
+    return true;
+  }
   std::string value;
   if (name != "--frames" && name != "--keys" && name != "--png-every" && name != "--png-prefix" &&
       name != "--json" && name != "--sound-wav") {
