@@ -1,0 +1,82 @@
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/qt/test_window.h"
+
+namespace vev::test {
+namespace {
+
+struct Run {
+  int status = -1;
+  QString errors;
+};
+
+// Runs the program with `arguments` in `workingDir`, its settings in a folder of its own.
+Run runProgram(const QStringList& arguments, const QString& workingDir) {
+  QTemporaryDir config;
+  QProcess program;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("XDG_CONFIG_HOME", config.path());
+  program.setProcessEnvironment(environment);
+  program.setWorkingDirectory(workingDir);
+  program.start(VEV_BINARY, arguments);
+  Run run;
+  if (!program.waitForFinished(120000)) {
+    program.kill();
+    program.waitForFinished();
+    return run;
+  }
+  run.errors = QString::fromLocal8Bit(program.readAllStandardError());
+  if (program.exitStatus() == QProcess::NormalExit) run.status = program.exitCode();
+  return run;
+}
+
+// The share of pixels that are not the clear colour.
+double drawnShare(const QImage& image) {
+  qsizetype drawn = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) drawn += (image.pixel(x, y) & 0xffffff) != 0;
+  }
+  return static_cast<double>(drawn) / static_cast<double>(image.width() * image.height());
+}
+
+}  // namespace
+
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aScriptedRunFliesTheSceneAndSavesItsLastFrame() {
+    const SceneFolder scene;
+    QTemporaryDir out;
+    const QString shot = out.filePath("shot.png");
+    const Run run =
+        runProgram({"--no-about", "--frames", "100", "--screenshot", shot, "--data", scene.path()},
+                   out.path());
+    QVERIFY2(run.status == 0, qPrintable(run.errors));
+    const QImage image(shot);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() > 100 && image.height() > 100);
+    QVERIFY2(drawnShare(image) > 0.005, "the fleet craft ahead of the player is in view");
+  }
+
+  void itStartsFromAFolderWithoutAScene() {
+    QTemporaryDir empty;
+    const Run run = runProgram({"--no-about", "--frames", "3"}, empty.path());
+    QVERIFY2(run.status == 0, qPrintable(run.errors));
+  }
+
+  void aBadFrameCountIsRefused() {
+    QTemporaryDir empty;
+    const Run run = runProgram({"--no-about", "--frames", "none"}, empty.path());
+    QCOMPARE(run.status, 2);
+    QVERIFY(run.errors.contains("--frames"));
+  }
+};
+
+}  // namespace vev::test
+
+QTEST_MAIN(vev::test::ProgramTest)
+#include "program_test.moc"
