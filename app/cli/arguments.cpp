@@ -34,4 +34,27 @@ bool ArgumentCursor::takeValue(const std::string& name, std::string& value, std:
   return true;
 }
 
+bool parseSceneArguments(const std::vector<std::string>& args, bool& demo,
+                         std::vector<std::string>& files, const OptionHandler& option,
+                         std::string& error) {
+  ArgumentCursor cursor(args);
+  while (!cursor.done()) {
+    if (!cursor.atOption()) {
+      files.push_back(cursor.take());
+      continue;
+    }
+    const std::string name = cursor.take();
+    if (name == "--demo") {
+      demo = true;
+    } else if (!option(name, cursor, error)) {
+      return false;
+    }
+  }
+  if (demo == !files.empty()) {
+    error = "give either --demo or scene files";
+    return false;
+  }
+  return true;
+}
+
 }  // namespace vev

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,5 +31,17 @@ class ArgumentCursor {
   const std::vector<std::string>& args_;
   std::size_t next_ = 0;
 };
+
+// Takes one option (the cursor is just past its name) and, for those that have one, its value;
+// false with `error` set when the option is unknown or its value is not valid.
+using OptionHandler =
+    std::function<bool(const std::string& name, ArgumentCursor& cursor, std::string& error)>;
+
+// The arguments of a command that runs a scene: --demo, or scene files as plain arguments, with
+// the command's other options handed to `option`. False with `error` set when an option fails
+// or when not exactly one of --demo and files was given.
+bool parseSceneArguments(const std::vector<std::string>& args, bool& demo,
+                         std::vector<std::string>& files, const OptionHandler& option,
+                         std::string& error);
 
 }  // namespace vev

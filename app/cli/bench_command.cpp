@@ -36,37 +36,30 @@ struct BenchOptions {
   int shots = 0;
 };
 
+// Takes --frames, --craft or --shots with its value.
+bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOptions& options,
+                      std::string& error) {
+  if (name != "--frames" && name != "--craft" && name != "--shots") {
+    error = "unknown option " + name;
+    return false;
+  }
+  std::string value;
+  if (!cursor.takeValue(name, value, error)) return false;
+  const bool valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
+                     : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
+                                         : parseWhole(value, 0, 100000, options.shots);
+  if (!valid) error = "bad value for " + name + ": " + value;
+  return valid;
+}
+
 std::optional<BenchOptions> parseBenchOptions(const std::vector<std::string>& args,
                                               std::string& error) {
   BenchOptions options;
-  ArgumentCursor cursor(args);
-  while (!cursor.done()) {
-    if (!cursor.atOption()) {
-      options.files.push_back(cursor.take());
-      continue;
-    }
-    const std::string name = cursor.take();
-    if (name == "--demo") {
-      options.demo = true;
-      continue;
-    }
-    std::string value;
-    bool valid = false;
-    if (name == "--frames" || name == "--craft" || name == "--shots") {
-      if (!cursor.takeValue(name, value, error)) return std::nullopt;
-      valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
-              : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
-                                  : parseWhole(value, 0, 100000, options.shots);
-    }
-    if (!valid) {
-      error = value.empty() ? "unknown option " + name : "bad value for " + name + ": " + value;
-      return std::nullopt;
-    }
-  }
-  if (options.demo == !options.files.empty()) {
-    error = "give either --demo or scene files";
-    return std::nullopt;
-  }
+  const auto option = [&options](const std::string& name, ArgumentCursor& cursor,
+                                 std::string& failure) {
+    return applyBenchOption(name, cursor, options, failure);
+  };
+  if (!parseSceneArguments(args, options.demo, options.files, option, error)) return std::nullopt;
   return options;
 }
 

@@ -9,10 +9,6 @@ constexpr long kMaxFrames = 1L << 30;
 
 bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions& options,
                     std::string& error) {
-  if (name == "--demo") {
-    options.demo = true;
-    return true;
-  }
   if (name == "--help-panel") {
     options.helpPanel = true;
     return true;
@@ -47,19 +43,11 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
                                           std::string& error) {
   RunOptions options;
-  ArgumentCursor cursor(args);
-  while (!cursor.done()) {
-    if (!cursor.atOption()) {
-      options.files.push_back(cursor.take());
-      continue;
-    }
-    const std::string name = cursor.take();
-    if (!applyRunOption(name, cursor, options, error)) return std::nullopt;
-  }
-  if (options.demo == !options.files.empty()) {
-    error = "give either --demo or scene files";
-    return std::nullopt;
-  }
+  const auto option = [&options](const std::string& name, ArgumentCursor& cursor,
+                                 std::string& failure) {
+    return applyRunOption(name, cursor, options, failure);
+  };
+  if (!parseSceneArguments(args, options.demo, options.files, option, error)) return std::nullopt;
   if (options.frames == 0) {
     error = "--frames N is needed";
     return std::nullopt;
