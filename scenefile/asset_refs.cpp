@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "scenefile/bitmap.h"
 #include "scenefile/number_conversion.h"
 #include "scenefile/texture_loader.h"
 #include "scenefile/value_readers.h"
@@ -15,17 +16,38 @@ SoundRef& createdSoundRef(std::shared_ptr<SoundRef>& slot) {
   return *slot;
 }
 
+// Told for every line that names the file, not only the first.
+void checkTexture(SceneReader& reader, const TextureEntry& texture) {
+  if (!texture.loaded) {
+    reader.noteField("file `" + texture.path + "` cannot be read as a bitmap");
+  } else if (!showsPicture(texture.header)) {
+    reader.noteField("file `" + texture.path +
+                     "` is not an uncompressed 24-bit bitmap stored bottom row first, so it "
+                     "shows black");
+  }
+}
+
 }  // namespace
 
 void readTexture(SectionInput& input, Shape& shape) {
-  shape.texturePath = input.directory + input.reader.readPathUntil('-');
+  const std::string fileName = input.reader.readPathUntil('-');
+  shape.texturePath = input.directory + fileName;
   shape.mapping = saturateToInt16(readInteger(input.reader));
-  addTexture(input.assets.textures, shape.texturePath, input.assets.onUnreadableTexture);
+  const TextureEntry& texture =
+      addTexture(input.assets.textures, shape.texturePath, input.assets.onUnreadableTexture);
+  // A file name that ran on over lines has been told as such.
+  if (input.reader.reporting() && fileName.find('\n') == std::string::npos) {
+    checkTexture(input.reader, texture);
+  }
 }
 
 void readSoundRef(SectionInput& input, std::shared_ptr<SoundRef>& slot) {
   const std::string fileName = input.reader.readPathUntil('\n');
-  input.assets.sounds.registerSound(input.directory, fileName, createdSoundRef(slot));
+  SoundRef& ref = createdSoundRef(slot);
+  input.assets.sounds.registerSound(input.directory, fileName, ref);
+  if (ref.entry < 0) {
+    input.reader.noteField("file `" + ref.path + "` cannot be read or decoded as a sound");
+  }
 }
 
 void readSoundRange(SceneReader& reader, std::shared_ptr<SoundRef>& slot) {

@@ -71,6 +71,10 @@ std::size_t rgbStride(std::int32_t width) {
   return (3 * static_cast<std::size_t>(width) + 3) & ~std::size_t{3};
 }
 
+bool isConvertedFormat(std::uint16_t bitsPerPixel, std::uint32_t compression) {
+  return compression == kUncompressed && bitsPerPixel == kConvertedBitsPerPixel;
+}
+
 bool hasBoundedSides(std::int64_t width, std::int64_t height) {
   return width >= 0 && width <= kMaxBitmapSide && height >= -kMaxBitmapSide &&
          height <= kMaxBitmapSide;
@@ -112,15 +116,20 @@ std::optional<Bitmap> readBitmapFile(const std::string& path) {
   return bitmap;
 }
 
+bool showsPicture(const std::vector<std::uint8_t>& header) {
+  if (header.size() < kInformationFieldsSize) return false;
+  return readI32(header.data() + kHeightField) > 0 &&
+         isConvertedFormat(readU16(header.data() + kBitsPerPixelField),
+                           readU32(header.data() + kCompressionField));
+}
+
 std::vector<std::uint8_t> makeRgbImage(const Bitmap& bitmap) {
   // A top-down bitmap (negative height) has no rows to convert.
   if (bitmap.height <= 0 || !hasBoundedSides(bitmap.width, bitmap.height)) return {};
   const std::size_t stride = rgbStride(bitmap.width);
   const auto height = static_cast<std::size_t>(bitmap.height);
   std::vector<std::uint8_t> rgb(stride * height, 0);
-  if (bitmap.compression != kUncompressed || bitmap.bitsPerPixel != kConvertedBitsPerPixel) {
-    return rgb;
-  }
+  if (!isConvertedFormat(bitmap.bitsPerPixel, bitmap.compression)) return rgb;
   // Rows keep their stored order (bottom first); pixels missing from a short file stay black.
   const std::vector<std::uint8_t>& stored = bitmap.pixels;
   for (std::size_t row = 0; row < height; ++row) {

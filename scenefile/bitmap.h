@@ -21,6 +21,11 @@ struct Bitmap {
 // not fit the bytes it holds.
 std::optional<Bitmap> readBitmapFile(const std::string& path);
 
+// Whether a bitmap with this information block (as readBitmapFile reads it) is converted into
+// its picture: 24-bit uncompressed rows stored bottom row first. Any other gives a black image or
+// no rows at all.
+bool showsPicture(const std::vector<std::uint8_t>& header);
+
 // RGB rows, bottom row first, each padded to a multiple of 4 bytes. Only 24-bit uncompressed
 // images are converted; any other format gives a black image of the stated size.
 std::vector<std::uint8_t> makeRgbImage(const Bitmap& bitmap);

@@ -8,6 +8,7 @@
 #include "model/text.h"
 #include "scenefile/asset_refs.h"
 #include "scenefile/record_fields.h"
+#include "scenefile/section_check.h"
 #include "scenefile/section_fields.h"
 
 namespace vev {
@@ -102,9 +103,15 @@ void pivotToWorld(Identity& identity) {
 
 Identity& readIdentityHeader(SectionInput& input, std::unique_ptr<Identity>& scene) {
   Identity& identity = appendIdentity(scene, newIdentity());
-  while (const std::optional<std::string> keyword = readFieldKeyword(input.reader)) {
-    if (const HeaderField* field = findHeaderField(*keyword)) field->read(input, identity);
+  SectionCheck check(input.reader, "the identity header");
+  while (const std::optional<Keyword> keyword = readFieldKeyword(input.reader)) {
+    if (const HeaderField* field = findHeaderField(keyword->text)) {
+      check.readField(*keyword, [&] { field->read(input, identity); });
+    } else {
+      check.unusedKeyword(*keyword);
+    }
   }
+  check.finish();
   pivotToWorld(identity);
   return identity;
 }

@@ -3,11 +3,13 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <vector>
 
 #include "model/kinematics.h"
 #include "model/path.h"
 #include "model/text.h"
 #include "scenefile/header_reader.h"
+#include "scenefile/loader_notes.h"
 #include "scenefile/part_tree.h"
 #include "scenefile/scene_reader.h"
 #include "scenefile/section_readers.h"
@@ -24,6 +26,13 @@ void skipHeaderLines(SceneReader& reader) {
   reader.get();
   reader.skipPast('\n');
   reader.skipPast('\n');
+  const int lastSkipped = reader.lineNumber() - 1;
+  if (lastSkipped > 2) {
+    const std::string skipped =
+        lastSkipped == 3 ? "line 3 is" : "lines 3 to " + std::to_string(lastSkipped) + " are";
+    reader.note(1, "the first line holds fewer than two characters, so " + skipped +
+                       " skipped with the header");
+  }
 }
 
 // Reads the sections after the identity header, up to END or the end of the file, and returns
@@ -31,30 +40,41 @@ void skipHeaderLines(SceneReader& reader) {
 // A section keyword that names no kind leaves a node with that kind and nothing else, and its
 // body is skipped up to the next "*".
 std::unique_ptr<SceneNode> readSections(SectionInput& input, Identity& identity) {
+  SceneReader& reader = input.reader;
   PartTree tree;
+  std::vector<DeclaredChildren> parents;
   for (;;) {
-    const Token line = input.reader.readToken(TokenEnd::line);
+    const int lineNumber = reader.lineNumber();
+    const Token line = reader.readToken(TokenEnd::line);
     if (sameText(line.text, "END") == 0) break;
     // The file ended where a section keyword was due.
-    if (line.text.empty() && line.stop == EOF) break;
+    if (line.text.empty() && line.stop == EOF) {
+      noteMissingEnd(reader);
+      break;
+    }
     SceneNode& node = tree.current();
     node.kind = line.text;
     node.active = 1;
     const SectionReader read = findSectionReader(node.kind);
     if (read) placeNode(read(input, node), identity.pose);
+    if (!read) noteUnknownSection(reader, lineNumber, node.kind);
+    // While loading, `dirty` holds the count that `childs` declared.
+    if (reader.reporting() && node.dirty > 0) parents.push_back({&node, lineNumber, node.dirty});
     tree.prepareNext();
-    if (!read) input.reader.skipPast('*');
+    if (!read) reader.skipPast('*');
   }
-  return tree.finish();
+  std::unique_ptr<SceneNode> nodes = tree.finish();
+  noteMissingChildren(reader, parents);
+  return nodes;
 }
 
 }  // namespace
 
 bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model,
-                     SceneAssets& assets) {
+                     SceneAssets& assets, LoadReport* report) {
   if (!file) return false;
   model.frameReady = 0;
-  SceneReader reader(file, path);
+  SceneReader reader(file, path, report);
   skipHeaderLines(reader);
   const std::string directory = directoryOf(path);
   SectionInput input{reader, directory, assets};
@@ -65,7 +85,8 @@ bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model
   return true;
 }
 
-bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets) {
+bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets,
+                   LoadReport* report) {
   std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
   if (!file) return false;
   // A directory opens for reading on this platform, but holds no scene.
@@ -74,7 +95,7 @@ bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& asse
     std::fclose(file);
     return false;
   }
-  const bool loaded = loadSceneStream(file, path, model, assets);
+  const bool loaded = loadSceneStream(file, path, model, assets, report);
   std::fclose(file);
   return loaded;
 }

@@ -103,6 +103,21 @@ float parseReal(std::string_view token) {
   return negative ? -magnitude : magnitude;
 }
 
+bool isWholeInteger(std::string_view token) {
+  std::size_t at = 0;
+  readSign(token, at);
+  const std::size_t digits = at;
+  while (at < token.size() && isDigit(token[at])) ++at;
+  return at > digits && at == token.size();
+}
+
+bool isWholeReal(std::string_view token) {
+  std::size_t at = 0;
+  readSign(token, at);
+  const DecimalSpan span = scanDecimal(token, at);
+  return span.hasDigits && span.end == token.size();
+}
+
 std::int16_t saturateToInt16(std::int32_t value) {
   return static_cast<std::int16_t>(std::clamp<std::int32_t>(
       value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));

@@ -22,10 +22,18 @@ void appendBounded(std::string& text, int c) {
   if (text.size() < SceneReader::kTokenLimit) text.push_back(static_cast<char>(c));
 }
 
+bool isBlank(const std::string& text) {
+  return text.find_first_not_of(" \t") == std::string::npos;
+}
+
 }  // namespace
 
-SceneReader::SceneReader(std::FILE* file, std::string fileName)
-    : file_(file), fileName_(std::move(fileName)) {}
+SceneReader::SceneReader(std::FILE* file, std::string fileName, LoadReport* report)
+    : file_(file), fileName_(std::move(fileName)), report_(report) {}
+
+int SceneReader::lastLine() const {
+  return atLineStart_ && lineNumber_ > 1 ? lineNumber_ - 1 : lineNumber_;
+}
 
 int SceneReader::get() {
   if (atEnd_) return EOF;
@@ -45,16 +53,26 @@ int SceneReader::get() {
       hasPending_ = true;
     }
   }
-  if (c == EOF) atEnd_ = true;
+  if (inField_) field_.observe(c);
+  if (c == EOF) {
+    atEnd_ = true;
+    return c;
+  }
+  atLineStart_ = c == '\n';
   if (c == '\n') ++lineNumber_;
   return c;
 }
 
 Keyword SceneReader::readKeyword() {
   Keyword keyword;
+  keyword.line = lineNumber_;
+  keyword.opensLine = atLineStart_;
   for (;;) {
     const int c = get();
     if (c == EOF || c == '*') {
+      if (c == '*' && reporting() && !isBlank(keyword.text)) {
+        note(keyword.line, "`" + keyword.text + "` before the `*` is dropped");
+      }
       keyword.text.clear();
       keyword.end = KeywordEnd::section;
       return keyword;
@@ -72,6 +90,10 @@ Keyword SceneReader::readKeyword() {
 }
 
 Token SceneReader::readToken(TokenEnd end) {
+  if (inField_) {
+    ++field_.valuesRead;
+    field_.vertexList = field_.vertexList || end == TokenEnd::blankOrLine;
+  }
   Token token;
   for (;;) {
     const int c = get();
@@ -79,23 +101,57 @@ Token SceneReader::readToken(TokenEnd end) {
       token.stop = c;
       return token;
     }
+    if (c == '\n' && inField_) field_.ranOver = true;
     appendBounded(token.text, c);
   }
 }
 
 std::string SceneReader::readTextLine() {
+  if (inField_) field_.freeText = true;
   return readToken(TokenEnd::line).text;
 }
 
 std::string SceneReader::readPathUntil(char stop) {
+  if (inField_) field_.freeText = true;
   std::string path;
-  for (int c = get(); c != EOF && c != stop; c = get()) path.push_back(static_cast<char>(c));
+  for (int c = get(); c != EOF && c != stop; c = get()) {
+    if (c == '\n' && inField_) field_.ranOver = true;
+    path.push_back(static_cast<char>(c));
+  }
   return path;
 }
 
 void SceneReader::skipPast(char stop) {
   for (int c = get(); c != EOF && c != stop; c = get()) {
   }
+}
+
+void SceneReader::note(int line, std::string message) {
+  if (report_) report_->note(line, std::move(message));
+}
+
+void SceneReader::beginField(std::string keyword, int line) {
+  if (!report_) return;
+  field_ = FieldTally{};
+  field_.keyword = std::move(keyword);
+  field_.line = line;
+  inField_ = true;
+}
+
+void SceneReader::endField() {
+  if (!inField_) return;
+  inField_ = false;
+  const std::string shape = shapeProblem(field_, lastLine());
+  if (!shape.empty()) noteField(shape);
+  if (!field_.valueProblem.empty() && !field_.ranOver) noteField(field_.valueProblem);
+}
+
+void SceneReader::noteField(const std::string& message) {
+  note(field_.line, "`" + field_.keyword + "` " + message);
+}
+
+void SceneReader::noteValue(std::string message) {
+  if (inField_ && field_.valueProblem.empty()) field_.valueProblem = std::move(message);
 }
 
 }  // namespace vev

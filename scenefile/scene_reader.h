@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <string>
 
+#include "scenefile/field_tally.h"
+#include "scenefile/load_report.h"
+
 namespace vev {
 
 // What may end a token. A blank-ended token runs on over line feeds, so a line that holds fewer
@@ -29,23 +32,29 @@ enum class KeywordEnd {
 struct Keyword {
   std::string text;
   KeywordEnd end = KeywordEnd::section;
+  int line = 0;            // the line it starts on
+  bool opensLine = false;  // it starts its line (it is not the rest of a skipped keyword's line)
 };
 
 // Reads a scene file one character at a time, knowing which file and line it is at. A carriage
 // return directly before a line feed is dropped, so files written on Windows read unchanged.
 // Tokens, keywords and text values hold at most kTokenLimit characters: the rest, up to what
 // ends them, is read and dropped, so the following values stay in place. The end of the file
-// ends whatever is being read.
+// ends whatever is being read. With a load report the reader also tells it what it met that an
+// author probably did not mean; what is read stays the same.
 class SceneReader {
  public:
   static constexpr std::size_t kTokenLimit = 99;
 
-  // Reads `file` from where it stands; the file stays the caller's to close.
-  SceneReader(std::FILE* file, std::string fileName);
+  // Reads `file` from where it stands; the file stays the caller's to close. `report` may be
+  // null: nothing is told.
+  SceneReader(std::FILE* file, std::string fileName, LoadReport* report = nullptr);
 
   const std::string& fileName() const { return fileName_; }
   // The line the next character is on, counting from 1.
   int lineNumber() const { return lineNumber_; }
+  // The line the last character read is on (a line feed belongs to the line it ends).
+  int lastLine() const;
   // Whether a read has met the end of the file.
   bool atEnd() const { return atEnd_; }
 
@@ -64,6 +73,19 @@ class SceneReader {
   // Reads and drops characters up to and including `stop`.
   void skipPast(char stop);
 
+  // Whether there is a report to tell.
+  bool reporting() const { return report_ != nullptr; }
+  void note(int line, std::string message);
+  // Between these two calls the value of the field line `keyword` (on `line`) is read and
+  // watched; at the end a value written in another shape than its reader takes is told.
+  void beginField(std::string keyword, int line);
+  void endField();
+  // Tells something about the field being read, after its keyword, on the field's line.
+  void noteField(const std::string& message);
+  // Keeps the first value of the field that is not what the field holds, told at its end
+  // unless the value ran over its line (then the values are not the ones written anyway).
+  void noteValue(std::string message);
+
  private:
   std::FILE* file_;
   std::string fileName_;
@@ -71,6 +93,10 @@ class SceneReader {
   int pending_ = EOF;  // a character read after a carriage return that did not precede a LF
   bool hasPending_ = false;
   bool atEnd_ = false;
+  bool atLineStart_ = true;
+  LoadReport* report_;
+  bool inField_ = false;  // a field's value is being read for the report
+  FieldTally field_;
 };
 
 }  // namespace vev

@@ -10,6 +10,7 @@
 #include "scenefile/asset_refs.h"
 #include "scenefile/number_conversion.h"
 #include "scenefile/record_fields.h"
+#include "scenefile/section_check.h"
 #include "scenefile/value_readers.h"
 
 namespace vev {
@@ -41,14 +42,17 @@ void intoPose(SectionInput& input, SceneNode& node) {
 }
 
 // `zoom`, `dist` and `coordtype` write into a pose that an earlier line created. Before that
-// their line is read and nothing is written; the content checker reports such lines.
+// their line is read and nothing is written.
 template <void (*Read)(SceneReader&, Pose&)>
 void intoExistingPose(SectionInput& input, SceneNode& node) {
   if (node.pose) {
     Read(input.reader, *node.pose);
-  } else {
-    input.reader.skipPast('\n');
+    return;
   }
+  input.reader.noteField(
+      "comes before the node has a pose (from `pos`, `tang`, `norm` or `colision`), so it is "
+      "not used");
+  input.reader.skipPast('\n');
 }
 
 template <void (*Read)(SceneReader&, BodyState&)>
@@ -107,12 +111,19 @@ void readNodeSoundRange(SectionInput& input, SceneNode& node) {
 }
 
 // The sound the body's play key plays needs a body that an earlier line created. Before that
-// the line is read and nothing is written; the content checker reports such lines.
+// the line is read and nothing is written.
+void skipBeforeBody(SceneReader& reader) {
+  reader.noteField(
+      "comes before the node has controls (from `pivot`, a `control...` line or another key "
+      "line), so it is not used");
+  reader.skipPast('\n');
+}
+
 void readControlledSound(SectionInput& input, SceneNode& node) {
   if (node.body) {
     readSoundRef(input, node.body->sound);
   } else {
-    input.reader.skipPast('\n');
+    skipBeforeBody(input.reader);
   }
 }
 
@@ -120,7 +131,7 @@ void readControlledSoundRange(SectionInput& input, SceneNode& node) {
   if (node.body) {
     readSoundRange(input.reader, node.body->sound);
   } else {
-    input.reader.skipPast('\n');
+    skipBeforeBody(input.reader);
   }
 }
 
@@ -253,18 +264,29 @@ const NodeField* findNodeField(std::string_view keyword, SectionKind kind) {
 
 }  // namespace
 
-std::optional<std::string> readFieldKeyword(SceneReader& reader) {
+std::optional<Keyword> readFieldKeyword(SceneReader& reader) {
   for (;;) {
     Keyword keyword = reader.readKeyword();
     if (keyword.end == KeywordEnd::section) return std::nullopt;
-    if (keyword.end == KeywordEnd::value) return std::move(keyword.text);
+    if (keyword.end == KeywordEnd::value) return keyword;
+    // The rest of a skipped keyword's line is no line of its own; blank lines say nothing.
+    if (reader.reporting() && keyword.opensLine &&
+        keyword.text.find_first_not_of(" \t") != std::string::npos) {
+      reader.note(keyword.line, "`" + keyword.text + "` has no `=`, so the line is skipped");
+    }
   }
 }
 
 void readSectionFields(SectionInput& input, SceneNode& node, SectionKind kind) {
-  while (const std::optional<std::string> keyword = readFieldKeyword(input.reader)) {
-    if (const NodeField* field = findNodeField(*keyword, kind)) field->read(input, node);
+  SectionCheck check(input.reader, node.kind + " sections");
+  while (const std::optional<Keyword> keyword = readFieldKeyword(input.reader)) {
+    if (const NodeField* field = findNodeField(keyword->text, kind)) {
+      check.readField(*keyword, [&] { field->read(input, node); });
+    } else {
+      check.unusedKeyword(*keyword);
+    }
   }
+  check.finish();
 }
 
 }  // namespace vev

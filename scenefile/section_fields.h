@@ -23,7 +23,7 @@ enum class SectionKind : unsigned {
 
 // The keyword of the next field line that has a value (the line's text up to its "="); nothing
 // once the section has ended. Lines without "=" are passed over: they match no keyword.
-std::optional<std::string> readFieldKeyword(SceneReader& reader);
+std::optional<Keyword> readFieldKeyword(SceneReader& reader);
 
 // Reads the field lines of a section into `node` up to the "*" that ends it, or the end of the
 // file. A keyword that `kind` does not accept is skipped; the text after its "=" is then read as

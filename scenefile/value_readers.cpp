@@ -1,10 +1,45 @@
 #include "scenefile/value_readers.h"
 
+#include <cstdio>
+#include <string>
+#include <string_view>
+
 #include "scenefile/number_conversion.h"
 
 namespace vev {
 
 namespace {
+
+// A value as its author wrote it: a last value holds the rest of its line, which may hold
+// further values.
+std::string_view writtenValue(const std::string& token) {
+  return std::string_view(token).substr(0, token.find(' '));
+}
+
+std::string realText(float value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+  return text;
+}
+
+// An empty value has been told as the blanks that make it. A real with nothing after its point
+// ("100.0") reads as written.
+void checkInteger(SceneReader& reader, const std::string& token, std::int32_t value) {
+  const std::string_view written = writtenValue(token);
+  if (written.empty() || isWholeInteger(written)) return;
+  const bool real = isWholeReal(written);
+  if (real && parseReal(written) == static_cast<float>(value)) return;
+  const char* what = real ? "is not a whole number" : "is not a number";
+  reader.noteValue("value `" + std::string(written) + "` " + what + " (read as " +
+                   std::to_string(value) + ")");
+}
+
+void checkReal(SceneReader& reader, const std::string& token, float value) {
+  const std::string_view written = writtenValue(token);
+  if (written.empty() || isWholeReal(written)) return;
+  reader.noteValue("value `" + std::string(written) + "` is not a number (read as " +
+                   realText(value) + ")");
+}
 
 void readChannelValues(SceneReader& reader, ControlChannel& channel, TokenEnd lastEnd) {
   channel.increaseKey = readKey(reader, TokenEnd::blank);
@@ -18,15 +53,27 @@ void readChannelValues(SceneReader& reader, ControlChannel& channel, TokenEnd la
 }  // namespace
 
 std::int32_t readInteger(SceneReader& reader, TokenEnd end) {
-  return parseInteger(reader.readToken(end).text);
+  const Token token = reader.readToken(end);
+  const std::int32_t value = parseInteger(token.text);
+  if (reader.reporting()) checkInteger(reader, token.text, value);
+  return value;
 }
 
 float readReal(SceneReader& reader, TokenEnd end) {
-  return parseReal(reader.readToken(end).text);
+  const Token token = reader.readToken(end);
+  const float value = parseReal(token.text);
+  if (reader.reporting()) checkReal(reader, token.text, value);
+  return value;
 }
 
 KeyCode readKey(SceneReader& reader, TokenEnd end) {
-  return validKey(readInteger(reader, end));
+  const std::int32_t code = readInteger(reader, end);
+  const KeyCode key = validKey(code);
+  if (key != code) {
+    reader.noteValue("key code " + std::to_string(code) + " is no key (keys are 1 to " +
+                     std::to_string(kKeyCount - 1) + "), so no key is used");
+  }
+  return key;
 }
 
 Vec3 readTriple(SceneReader& reader) {
@@ -76,6 +123,7 @@ std::vector<Vertex> readVertexList(SceneReader& reader) {
     vertex.y = readReal(reader, TokenEnd::blank);
     const Token z = reader.readToken(TokenEnd::blankOrLine);
     vertex.z = parseReal(z.text);
+    if (reader.reporting()) checkReal(reader, z.text, vertex.z);
     if (z.stop != ' ') return vertices;
   }
 }
