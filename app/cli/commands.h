@@ -6,6 +6,7 @@
 namespace vev {
 
 // Each subcommand of vev-scene takes the arguments after its name and returns the exit status.
+int runCheck(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runRun(const std::vector<std::string>& args);

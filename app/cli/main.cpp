@@ -14,6 +14,7 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
+    {"check", vev::runCheck, "check FILE...           report lines the loader skips or misreads"},
     {"dump", vev::runDump, "dump FILE...            print the loaded scene as JSON"},
     {"render", vev::runRender, "render FILE... -o PNG  draw the loaded scene into a PNG file"},
     {"run", vev::runRun, "run (--demo | FILE...) --frames N  fly the scene headless"},

@@ -1,0 +1,55 @@
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/cli/commands.h"
+#include "app/view_state.h"
+#include "scenefile/load_report.h"
+#include "scenefile/loader.h"
+#include "sound/openal_sound_library.h"
+
+namespace vev {
+
+namespace {
+
+// One line per finding, whatever bytes of the file a message quotes.
+void printFinding(const std::string& path, const LoadFinding& finding) {
+  std::string line = path + ":" + std::to_string(finding.line) + ": " + finding.message;
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  }
+  line += '\n';
+  std::fwrite(line.data(), 1, line.size(), stdout);
+}
+
+// Loads one file into a view of its own, so that what one file loads can neither cause nor
+// hide a finding in another; true when nothing was found.
+bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
+  ViewState view(std::make_unique<OpenAlSoundLibrary>(output));
+  SceneAssets assets = view.assets({});
+  LoadReport report;
+  if (!loadSceneFile(path, view.model, assets, &report)) {
+    std::printf("%s: cannot be opened as a scene file\n", path.c_str());
+    return false;
+  }
+  for (const LoadFinding& finding : report.findings()) printFinding(path, finding);
+  return report.findings().empty();
+}
+
+}  // namespace
+
+int runCheck(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    std::fprintf(stderr, "usage: vev-scene check FILE...\n");
+    return 2;
+  }
+  // The null output decodes every sample without a sound device, as the program would.
+  OpenAlOptions output;
+  output.backend = OpenAlOptions::Backend::Null;
+  bool clean = true;
+  for (const std::string& path : args) clean = checkSceneFile(path, output) && clean;
+  return clean ? 0 : 1;
+}
+
+}  // namespace vev

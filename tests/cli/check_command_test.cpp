@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <unistd.h>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CheckRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs `vev-scene check` with the given arguments from `directory`.
+CheckRun runCheck(const std::string& args, const fs::path& directory) {
+  const fs::path errFile =
+      fs::temp_directory_path() / ("vev_check_err_" + std::to_string(getpid()));
+  const std::string command = "cd '" + directory.string() + "' && '" VEV_SCENE_BINARY "' check " +
+                              args + " 2>'" + errFile.string() + "'";
+  CheckRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::ifstream err(errFile);
+  run.err.assign(std::istreambuf_iterator<char>(err), {});
+  fs::remove(errFile);
+  return run;
+}
+
+void putLittleEndian(std::string& bytes, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>(value >> (8 * i)));
+}
+
+// A 16-bit mono PCM WAV file of eight silent frames.
+std::string silentWav() {
+  std::string bytes = "RIFF";
+  putLittleEndian(bytes, 36 + 16, 4);
+  bytes += "WAVEfmt ";
+  for (const auto& [value, size] :
+       {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {8000u, 4}, {16000u, 4}, {2u, 2}, {16u, 2}}) {
+    putLittleEndian(bytes, value, size);
+  }
+  bytes += "data";
+  putLittleEndian(bytes, 16, 4);
+  return bytes + std::string(16, '\0');
+}
+
+class CheckCommand : public ::testing::Test {
+ protected:
+  CheckCommand() : dir_(fs::temp_directory_path() / ("vev_check_" + std::to_string(getpid()))) {
+    fs::create_directories(dir_);
+  }
+  ~CheckCommand() override { fs::remove_all(dir_); }
+
+  void write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  CheckRun check(const std::string& args) const { return runCheck(args, dir_); }
+
+ private:
+  fs::path dir_;
+};
+
+TEST_F(CheckCommand, AFileThatLoadsAsWrittenPrintsNothing) {
+  write("engine.wav", silentWav());
+  write("clean.zsf",
+        "10 clean\nwith a sound\nname=CLEAN\nsound=engine.wav\n*JET\npos=0 0 0\nmaxthrust=9\n"
+        "*END\n");
+  const CheckRun run = check("clean.zsf");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(runCheck("tests/data/cli/example-craft.zsf", VEV_SOURCE_DIR).out, "");
+}
+
+TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
+  write("faulty.zsf",
+        "10 faulty\nsecond\nname=FAULTY\nsound=missing.wav\n*WALL\nverts=0 0 0\npos=1 2\n"
+        "name=lost line\n*END\n");
+  write("missing-end.zsf", "10 short\nsecond\nname=SHORT\n*QUAD\n");
+  const CheckRun run = check("faulty.zsf missing-end.zsf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "faulty.zsf:4: `sound` file `missing.wav` cannot be read or decoded as a sound\n"
+            "faulty.zsf:6: keyword `verts` is not used in WALL sections\n"
+            "faulty.zsf:7: `pos` expects 3 values, found 2; line 8 is read as part of it\n"
+            "missing-end.zsf:4: the file ends without `*END`\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(CheckCommand, AFileThatCannotBeOpenedIsAFindingAndTheOthersAreChecked) {
+  write("missing-end.zsf", "10 short\nsecond\nname=SHORT\n");
+  const CheckRun run = check("no/such/file.zsf missing-end.zsf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "no/such/file.zsf: cannot be opened as a scene file\n"
+            "missing-end.zsf:3: the file ends without `*END`\n");
+}
+
+TEST_F(CheckCommand, WithoutFilesShowsUsage) {
+  const CheckRun run = check("");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("usage"), std::string::npos);
+}
+
+}  // namespace
