@@ -1,8 +1,11 @@
+#include <QLabel>
+#include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "app/commands.h"
+#include "app/qt/about_dialog.h"
 #include "tests/qt/test_window.h"
 
 namespace vev::test {
@@ -123,6 +126,39 @@ class CommandsTest : public QObject {
     QCOMPARE(model.activeCamera, &model.freeCamera);
     test.clickCommand(kNextCamera);
     QCOMPARE(model.activeCamera, cockpit.pose.get());
+  }
+
+  void helpShowsTheAboutDialogWithTheControls() {
+    TestWindow test;
+    QVERIFY(test.start());
+    QAction* about = nullptr;
+    for (QAction* menu : test.window().menuBar()->actions()) {
+      if (menu->text() != "&Help") continue;
+      about = menu->menu()->actions().front();
+    }
+    QVERIFY(about);
+    QString helpText;
+    QTimer::singleShot(0, [&helpText] {
+      auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+      if (!dialog) return;
+      helpText = dialog->findChild<QLabel*>("helpText")->text();
+      dialog->accept();
+    });
+    about->trigger();
+    QCOMPARE(helpText, QString::fromLatin1(kHelpText));
+    QVERIFY(helpText.startsWith("Cursor Arrows or Joystick: SpaceCraft Orientaion\nDelete/PGDN"));
+  }
+
+  void theMenusHoldTheirCommands() {
+    TestWindow test;
+    QStringList titles;
+    for (QAction* menu : test.window().menuBar()->actions()) titles << menu->text();
+    QCOMPARE(titles,
+             (QStringList{"&Don't Click Here", "&Neither Here", "&Shading", "&View", "&Help"}));
+    const QList<QAction*> shading = test.window().menuBar()->actions()[2]->menu()->actions();
+    QCOMPARE(shading, (QList<QAction*>{&test.action(kToggleWireFrame), &test.action(kToggleFlat)}));
+    QCOMPARE(test.window().menuBar()->actions()[3]->menu()->actions().front()->text(),
+             QString("&Toolbar"));
   }
 
   void theViewKeepsTheKeyboardWhenButtonsArePressed() {
