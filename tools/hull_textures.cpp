@@ -76,7 +76,7 @@ Image makeGold() {
 
 Image makeBlack() {
   Image image(kHullSide, kHullSide);
-  const Colour graphite{0.30, 0.30, 0.34};
+  const Colour graphite{0.36, 0.36, 0.40};
   const Colour flash{0.78, 0.10, 0.08};
   for (int y = 0; y < kHullSide; ++y) {
     for (int x = 0; x < kHullSide; ++x) {
@@ -84,7 +84,7 @@ Image makeBlack() {
       const double weave = ((x / 4 + y / 4) % 2 == 0) ? 0.06 : -0.04;
       const PanelCell cell = panelCellAt(x, y, 64, 64, false);
       Colour colour = (1.0 + weave + 0.05 * grain(x, y, 31)) * graphite;
-      if (seamShade(cell) < 0) colour = Colour{0.62, 0.62, 0.68};
+      if (seamShade(cell) < 0) colour = Colour{0.70, 0.70, 0.76};
       // A red flash along the middle of the picture, with thin pale edges.
       if (y >= 58 && y < 70) colour = flash;
       if (y == 56 || y == 71) colour = Colour{0.80, 0.78, 0.74};
