@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <memory>
 
 #include "app/commands.h"
 #include "tests/qt/test_window.h"
@@ -26,17 +30,37 @@ int countIdentities(const ModelState& model) {
   return count;
 }
 
-// Answers the scene file dialog as soon as it is up; `answer` gets the dialog.
-void whenTheDialogOpens(std::function<void(QFileDialog&)> answer) {
+// Answers the scene file dialog once it is up; `answer` gets the dialog. A modal window still up
+// two seconds after the answer is closed and named in `leftOver`, so that a dialog the answer did
+// not close fails the test instead of hanging it. Polling ends once the dialog has closed.
+void whenTheDialogOpens(std::function<void(QFileDialog&)> answer, QString& leftOver) {
   auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, [poll, answer = std::move(answer)] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    if (!dialog) return;
-    poll->stop();
-    poll->deleteLater();
+  auto answered = std::make_shared<QElapsedTimer>();
+  QObject::connect(poll, &QTimer::timeout, [poll, answered, &leftOver, answer = std::move(answer)] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (answered->isValid()) {
+      if (!modal) {
+        poll->stop();
+        poll->deleteLater();
+      } else if (answered->elapsed() > 2000) {
+        leftOver = modal->metaObject()->className();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) leftOver += ": " + box->text();
+        modal->close();
+      }
+      return;
+    }
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    if (!dialog || !dialog->isVisible()) return;
+    answered->start();
     answer(*dialog);
   });
   poll->start(20);
+}
+
+// Types the path into the dialog's file name box and opens it, as a user would.
+void openPath(QFileDialog& dialog, const QString& path) {
+  dialog.findChild<QLineEdit*>("fileNameEdit")->setText(path);
+  static_cast<QDialog&>(dialog).accept();
 }
 
 }  // namespace
@@ -52,13 +76,16 @@ class AddFileTest : public QObject {
     const int before = countIdentities(test.state().model);
     QString title;
     QStringList filters;
-    whenTheDialogOpens([&](QFileDialog& dialog) {
-      title = dialog.windowTitle();
-      filters = dialog.nameFilters();
-      dialog.selectFile(path);
-      static_cast<QDialog&>(dialog).accept();
-    });
+    QString leftOver;
+    whenTheDialogOpens(
+        [&](QFileDialog& dialog) {
+          title = dialog.windowTitle();
+          filters = dialog.nameFilters();
+          openPath(dialog, path);
+        },
+        leftOver);
     test.clickCommand(kAddIdentity);
+    QCOMPARE(leftOver, QString());
     QCOMPARE(title, QString("Select Input File"));
     QCOMPARE(filters, QStringList{"KR Universal File (*.zsf)"});
     QCOMPARE(countIdentities(test.state().model), before + 1);
@@ -74,12 +101,16 @@ class AddFileTest : public QObject {
     QVERIFY(test.start());
     const int before = countIdentities(test.state().model);
     bool asked = false;
-    whenTheDialogOpens([&](QFileDialog& dialog) {
-      asked = true;
-      dialog.reject();
-    });
+    QString leftOver;
+    whenTheDialogOpens(
+        [&](QFileDialog& dialog) {
+          asked = true;
+          dialog.reject();
+        },
+        leftOver);
     test.clickCommand(kAddIdentity);
     QVERIFY(asked);
+    QCOMPARE(leftOver, QString());
     QCOMPARE(countIdentities(test.state().model), before);
     QVERIFY(test.waitFrames(1));
   }
