@@ -12,7 +12,9 @@
 namespace vev::assets {
 namespace {
 
-const std::filesystem::path kSceneDirectory = std::filesystem::path(VEV_SOURCE_DIR) / "sw";
+std::filesystem::path sceneDirectory() {
+  return std::filesystem::path(VEV_SOURCE_DIR) / "sw";
+}
 
 std::vector<char> bytesOf(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -23,7 +25,7 @@ TEST(CommittedAssets, AreExactlyWhatTheGeneratorWrites) {
   ScratchDirectory scratch("assets");
   ASSERT_TRUE(writeAssets(scratch.path()).empty());
   for (const AssetFile& file : assetCatalog()) {
-    const auto committed = kSceneDirectory / file.name;
+    const auto committed = sceneDirectory() / file.name;
     ASSERT_TRUE(std::filesystem::exists(committed)) << file.name << " is not in sw/";
     EXPECT_TRUE(bytesOf(scratch.path() / file.name) == bytesOf(committed))
         << file.name << " differs from what the generator writes; run vev-make-assets sw";
@@ -33,7 +35,7 @@ TEST(CommittedAssets, AreExactlyWhatTheGeneratorWrites) {
 TEST(CommittedAssets, EveryTextureAndSampleInTheSceneDirectoryIsGenerated) {
   std::set<std::string> generated;
   for (const AssetFile& file : assetCatalog()) generated.insert(file.name);
-  for (const auto& entry : std::filesystem::directory_iterator(kSceneDirectory)) {
+  for (const auto& entry : std::filesystem::directory_iterator(sceneDirectory())) {
     const std::string extension = entry.path().extension().string();
     if (extension != ".bmp" && extension != ".wav") continue;
     EXPECT_TRUE(generated.count(entry.path().filename().string()))
