@@ -75,7 +75,7 @@ TEST(RunCommand, TwoRunsWithTheSameArgumentsWriteIdenticalJson) {
     const SceneRun run =
         runScene("run " + kFight +
                  " tests/data/render/fleet-craft.zsf "
-                 "--frames 150 --keys '" +
+                 "--frames 500 --keys '" +
                  (folder.path / "keys").string() + "' --json '" + json.string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     output = readFile(json);
