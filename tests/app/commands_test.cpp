@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sound/silent_sound_library.h"
+#include "tests/app/flag_commands.h"
 
 namespace vev {
 namespace {
@@ -92,20 +93,7 @@ TEST_F(Commands, ToolbarHoldsTheCommandsInTheirGroups) {
 }
 
 TEST_F(Commands, EachFlagToggleFlipsItsSettingAndItsCheckedState) {
-  const struct {
-    int id;
-    std::int32_t Settings::*flag;
-  } toggles[] = {
-      {kToggleIdHelp, &Settings::idHelp},
-      {kToggleTextures, &Settings::textures},
-      {kToggleSound, &Settings::soundEnabled},
-      {kToggleJoystick, &Settings::joystickEnabled},
-      {kToggleClampTextures, &Settings::clampTextures},
-      {kToggleCollisionDebug, &Settings::collisionDebug},
-      {kTogglePanel, &Settings::panel},
-      {kToggleSimpleShapes, &Settings::simpleShapes},
-  };
-  for (const auto& [id, flag] : toggles) {
+  for (const auto& [id, flag] : test::kFlagCommands) {
     const std::int32_t before = view.settings.*flag;
     EXPECT_EQ(commandChecked(id, view.settings), before != 0) << id;
     run(id);

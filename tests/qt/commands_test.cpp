@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "app/qt/about_dialog.h"
+#include "tests/app/flag_commands.h"
 #include "tests/qt/test_window.h"
 
 namespace vev::test {
@@ -42,21 +43,8 @@ class CommandsTest : public QObject {
   void eachToolbarToggleFlipsItsSettingAndItsCheckedState() {
     TestWindow test;
     QVERIFY(test.start());
-    const struct {
-      int id;
-      std::int32_t Settings::*flag;
-    } toggles[] = {
-        {kToggleIdHelp, &Settings::idHelp},
-        {kToggleTextures, &Settings::textures},
-        {kToggleClampTextures, &Settings::clampTextures},
-        {kTogglePanel, &Settings::panel},
-        {kToggleSimpleShapes, &Settings::simpleShapes},
-        {kToggleSound, &Settings::soundEnabled},
-        {kToggleJoystick, &Settings::joystickEnabled},
-        {kToggleCollisionDebug, &Settings::collisionDebug},
-    };
     Settings& settings = test.state().settings;
-    for (const auto& [id, flag] : toggles) {
+    for (const auto& [id, flag] : kFlagCommands) {
       const std::int32_t before = settings.*flag;
       QCOMPARE(test.action(id).isChecked(), before != 0);
       test.clickCommand(id);
