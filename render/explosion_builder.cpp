@@ -24,8 +24,10 @@ float discDiameter(float clock, float max, float time, float size) {
 }  // namespace
 
 void buildExplosion(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
-  if (!hasParamCells(node, 2)) return;
-  float& clock = node.params[0][0];
+  // An explosion that was never set off may have no clock slot: it is idle.
+  float idle = 0.0f;
+  float* clockSlot = paramSlot(node, 0);
+  float& clock = clockSlot ? *clockSlot : idle;
   const float max = param(node, 1);
   const float time = param(node, 2);
   const float size = param(node, 4);

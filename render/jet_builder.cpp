@@ -7,7 +7,7 @@
 namespace vev {
 
 void buildJet(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
-  if (!node.shape || !node.pose || !hasParamCells(node, 1)) return;
+  if (!node.shape || !node.pose) return;
   const float diameter = param(node, 1);
   const float flameLength = param(node, 2);
   const float level = node.throttle ? node.throttle->level : 0.0f;

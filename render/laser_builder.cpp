@@ -4,7 +4,7 @@
 namespace vev {
 
 void buildLaserCannon(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext&) {
-  if (!node.shape || !node.pose || !hasParamCells(node, 1)) return;
+  if (!node.shape || !node.pose) return;
   const Shape& shape = *node.shape;
   const NodeFrame frame = frameOf(*node.pose);
   Polygon& line = polygons.emplace_back();

@@ -9,9 +9,6 @@
 namespace vev {
 namespace {
 
-// A lattice of more cells than this is not built, so that no file can make a frame unbounded.
-constexpr std::int64_t kMaxLatticeCells = 4096;
-
 // A cell count is a whole number; below 1 there is no cell. Huge values are cut before they are
 // turned into an integer.
 int cellCount(float value) {
@@ -127,8 +124,13 @@ class LatticeBuilder {
 
 }  // namespace
 
+std::int64_t latticeCells(const SceneNode& node) {
+  const std::int64_t sections = std::max(cellCount(param(node, 5)), 1);
+  return sections * cellCount(param(node, 6)) * cellCount(param(node, 7));
+}
+
 void buildRetiBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
-  if (!node.shape || !node.pose || !hasParamCells(node, 3)) return;
+  if (!node.shape || !node.pose) return;
   const Lattice lattice{param(node, 0),
                         param(node, 3),
                         param(node, 4),
@@ -137,8 +139,7 @@ void buildRetiBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildC
                         cellCount(param(node, 5)),
                         cellCount(param(node, 6)),
                         cellCount(param(node, 7))};
-  const std::int64_t cells =
-      static_cast<std::int64_t>(std::max(lattice.n, 1)) * lattice.m * lattice.p;
+  const std::int64_t cells = latticeCells(node);
   if (cells == 0 || cells > kMaxLatticeCells) return;
   LatticeBuilder(node, polygons, lattice, context).build();
 }

@@ -61,14 +61,11 @@ std::array<float, 2> mapCoordinates(const Shape& shape, const Vec3& p);
 // point), unit length; zero when an edge has no length.
 Vec3 planeNormal(const Vec3& p0, const Vec3& p1, const Vec3& p2);
 
-// Whether the node carries the first `cells` parameter cells that its builder reads.
-inline bool hasParamCells(const SceneNode& node, std::size_t cells) {
-  return node.params.size() >= cells;
-}
-
-// Parameter slot 0-8 of a node known to hold it.
+// Parameter slot 0-8 of a node; a slot that no keyword wrote is 0, as the zero-filled cells that a
+// later keyword would have created.
 inline float param(const SceneNode& node, int slot) {
-  return node.params[static_cast<std::size_t>(slot / 3)][static_cast<std::size_t>(slot % 3)];
+  const float* value = paramSlot(node, slot);
+  return value ? *value : 0.0f;
 }
 
 }  // namespace vev

@@ -138,7 +138,7 @@ class QuadBeamBuilder {
 }  // namespace
 
 void buildQuadBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
-  if (!node.shape || !node.pose || !hasParamCells(node, 2)) return;
+  if (!node.shape || !node.pose) return;
   const std::size_t first = polygons.size();
   const BeamSection s = beamSection(node);
   const BeamParts parts = beamParts(node.kind);

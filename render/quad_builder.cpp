@@ -27,13 +27,17 @@ NodeFrame backdropFrame(const SceneNode& node, const Pose& camera) {
 }
 
 bool isBackdrop(const SceneNode& node) {
-  return hasParamCells(node, 2) && param(node, 3) != 0.0f;
+  return param(node, 3) != 0.0f;
 }
 
 }  // namespace
 
+bool quadCanBeBuilt(const SceneNode& node) {
+  return node.vertices.size() >= 3;
+}
+
 void buildQuad(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
-  if (!node.shape || !node.pose || node.vertices.size() < 3 || !hasParamCells(node, 1)) return;
+  if (!node.shape || !node.pose || !quadCanBeBuilt(node)) return;
   const bool backdrop = isBackdrop(node);
   const NodeFrame frame = backdrop ? backdropFrame(node, context.camera) : frameOf(*node.pose);
 

@@ -100,7 +100,7 @@ class RoundBeamBuilder {
 
 void buildRoundBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
   const bool nose = node.kind == "SMROUNDBEAMC";
-  if (!node.shape || !node.pose || !hasParamCells(node, nose ? 3 : 2)) return;
+  if (!node.shape || !node.pose) return;
   const bool startCap = node.kind == "CROUNDBEAM" || node.kind == "CROUNDBEAMC";
   const bool endCap = node.kind == "CROUNDBEAMC" || nose;
   const bool simple = context.settings.simpleShapes != 0;

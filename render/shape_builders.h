@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/polygon.h"
@@ -8,7 +10,7 @@
 
 // One builder per family of node kinds. Each appends the node's new faces, in its own order, to
 // the end of the Identity's polygon list; a node that lacks its shape, its pose or the parameter
-// cells and vertices its builder reads gets no faces.
+// vertices its builder needs gets no faces.
 namespace vev {
 
 // QUAD, SMQUAD: one face through the node's vertices, or a backdrop fixed to the camera.
@@ -25,5 +27,16 @@ void buildJet(SceneNode& node, std::vector<Polygon>& polygons, const BuildContex
 void buildExplosion(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
 // LASERCANNON: the beam as one line.
 void buildLaserCannon(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+
+// A lattice of more cells than this is not built, so that no file can make a frame unbounded.
+inline constexpr std::int64_t kMaxLatticeCells = 4096;
+// The cells of a RETIBEAM's lattice: its sections (at least one), rows and columns.
+std::int64_t latticeCells(const SceneNode& node);
+// Whether a QUAD or SMQUAD has the three vertices its face needs.
+bool quadCanBeBuilt(const SceneNode& node);
+
+// Why a node of its kind is never drawn whatever the frame, in an author's words
+// ("QUAD \"wing\" has fewer than three vertices and is not drawn"); empty when it can be.
+std::string whyNeverDrawn(const SceneNode& node);
 
 }  // namespace vev

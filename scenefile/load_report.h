@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "model/scene_node.h"
+
 namespace vev {
 
 // A line of a scene file that the loader skipped, or read in a way its author probably did not
@@ -21,8 +23,18 @@ class LoadReport {
   // In line order; findings of one line in the order they were noted.
   const std::vector<LoadFinding>& findings() const { return findings_; }
 
+  // The node that the section keyword on `line` opened, for findings about the loaded node.
+  struct Section {
+    const SceneNode* node;
+    int line;
+  };
+  void noteSection(int line, const SceneNode& node) { sections_.push_back({&node, line}); }
+  // In file order; the nodes belong to the model the file was loaded into.
+  const std::vector<Section>& sections() const { return sections_; }
+
  private:
   std::vector<LoadFinding> findings_;
+  std::vector<Section> sections_;
 };
 
 }  // namespace vev

@@ -57,6 +57,7 @@ std::unique_ptr<SceneNode> readSections(SectionInput& input, Identity& identity)
     node.active = 1;
     const SectionReader read = findSectionReader(node.kind);
     if (read) placeNode(read(input, node), identity.pose);
+    if (read) reader.noteSection(lineNumber, node);
     if (!read) noteUnknownSection(reader, lineNumber, node.kind);
     // While loading, `dirty` holds the count that `childs` declared.
     if (reader.reporting() && node.dirty > 0) parents.push_back({&node, lineNumber, node.dirty});

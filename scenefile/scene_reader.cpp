@@ -130,6 +130,10 @@ void SceneReader::note(int line, std::string message) {
   if (report_) report_->note(line, std::move(message));
 }
 
+void SceneReader::noteSection(int line, const SceneNode& node) {
+  if (report_) report_->noteSection(line, node);
+}
+
 void SceneReader::beginField(std::string keyword, int line) {
   if (!report_) return;
   field_ = FieldTally{};

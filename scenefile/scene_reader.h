@@ -76,6 +76,7 @@ class SceneReader {
   // Whether there is a report to tell.
   bool reporting() const { return report_ != nullptr; }
   void note(int line, std::string message);
+  void noteSection(int line, const SceneNode& node);
   // Between these two calls the value of the field line `keyword` (on `line`) is read and
   // watched; at the end a value written in another shape than its reader takes is told.
   void beginField(std::string keyword, int line);

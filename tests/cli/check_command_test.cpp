@@ -94,8 +94,19 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
             "faulty.zsf:4: `sound` file `missing.wav` cannot be read or decoded as a sound\n"
             "faulty.zsf:6: keyword `verts` is not used in WALL sections\n"
             "faulty.zsf:7: `pos` expects 3 values, found 2; line 8 is read as part of it\n"
-            "missing-end.zsf:4: the file ends without `*END`\n");
+            "missing-end.zsf:4: the file ends without `*END`\n"
+            "missing-end.zsf:4: QUAD without a name has fewer than three vertices and is not "
+            "drawn\n");
   EXPECT_EQ(run.err, "");
+}
+
+TEST_F(CheckCommand, NodesThatNoFrameCanDrawAreNamed) {
+  write("unbuilt.zsf",
+        "10 unbuilt\nsecond\nname=UNBUILT\n*QUAD\nname=fin\npos=0 0 0\nverts=0 0 0 1 0 0\n"
+        "*RETIBEAM\nname=truss\npos=0 0 0\nwid=10\ncell=100 100 100 0\n*END\n");
+  EXPECT_EQ(check("unbuilt.zsf").out,
+            "unbuilt.zsf:4: QUAD \"fin\" has fewer than three vertices and is not drawn\n"
+            "unbuilt.zsf:8: RETIBEAM \"truss\" has more than 4096 cells and is not drawn\n");
 }
 
 TEST_F(CheckCommand, AFileThatCannotBeOpenedIsAFindingAndTheOthersAreChecked) {

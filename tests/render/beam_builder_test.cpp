@@ -119,9 +119,18 @@ TEST(QuadBeamBuilder, CameraAtTheOriginRefinesTheNoseAndAtTheFarEndCoarsensTheTa
   EXPECT_EQ(build(*node, cameraAt({0.0f, 0.0f, 0.0f}), 's', 1).size(), 2u + 4u + 4u);
 }
 
-TEST(QuadBeamBuilder, NodeWithoutBothCellsGetsNoFaces) {
+TEST(BeamBuilders, SlotsNoKeywordWroteAreZero) {
+  // No heights: the box of a beam without its second cell is flat, but it is still built.
   auto node = makeNode("SMQUADBEAM", {4.0f, 0.5f, 0.5f});
-  EXPECT_TRUE(build(*node, kFarCamera).empty());
+  EXPECT_FALSE(build(*node, kFarCamera).empty());
+  // Without `nose`, a nosed tube's nose has length 0 and its tip on the axis.
+  auto withNose = makeNode("SMROUNDBEAMC", {4.0f, 1.0f, 1.0f, 1.0f, 1.0f, 0.0f, 0.0f, 0.0f});
+  auto withoutNose = makeNode("SMROUNDBEAMC", {4.0f, 1.0f, 1.0f, 1.0f, 1.0f});
+  const auto expected = build(*withNose, kFarCamera);
+  const auto built = build(*withoutNose, kFarCamera);
+  ASSERT_EQ(built.size(), expected.size());
+  ASSERT_FALSE(built.empty());
+  EXPECT_EQ(built.back().vertices[0].position, expected.back().vertices[0].position);
 }
 
 TEST(RoundBeamBuilder, EachKindGetsItsSlicesAndCaps) {

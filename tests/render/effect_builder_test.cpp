@@ -98,8 +98,12 @@ TEST(LatticeBuilder, CountsFollowTheCellsAndAreBounded) {
     node = lattice(counts[0], counts[1], counts[2]);
     EXPECT_TRUE(buildWith(buildRetiBeam, *node).empty()) << counts[0] << " " << counts[1];
   }
+  EXPECT_EQ(whyNeverDrawn(*node),
+            "RETIBEAM without a name has more than 4096 cells and is not drawn");
   node = makeNode("RETIBEAM", {2.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f});  // no third cell
   EXPECT_TRUE(buildWith(buildRetiBeam, *node).empty());
+  EXPECT_EQ(whyNeverDrawn(*node),
+            "RETIBEAM without a name has no cells (a `cell` count below 1) and is not drawn");
 }
 
 TEST(LatticeBuilder, LinesAreColouredByTheViewAlongTheLight) {
@@ -200,11 +204,17 @@ TEST_F(ExplosionBuilderTest, ZeroMaxOrTimeGivesNoNaN) {
   EXPECT_FALSE(std::isnan(frame()));
 }
 
-TEST_F(ExplosionBuilderTest, ClockRunsEvenWithoutAShape) {
+TEST_F(ExplosionBuilderTest, ClockRunsEvenWithoutAShapeOrATimeAndSize) {
   node_->shape.reset();
   node_->params[0][0] = 0.04f;
   EXPECT_LT(frame(), 0.0f);
   EXPECT_FLOAT_EQ(node_->params[0][0], 0.08f);
+  // Set off with only its clock written: a time of 0 ends it in the next frame.
+  node_ = makeNode("EXPLOSION", {0.04f});
+  EXPECT_FLOAT_EQ(frame(), 0.0f);
+  EXPECT_FLOAT_EQ(node_->params[0][0], 0.0f);
+  node_->params.clear();
+  EXPECT_FLOAT_EQ(frame(), 0.0f);
 }
 
 TEST(LaserCannonBuilder, OneLineBackAlongTheCannon) {

@@ -77,12 +77,17 @@ TEST_F(QuadBuilderTest, KindBackfaceAndWireSetTheFlags) {
   EXPECT_EQ(build()[0].twoSided, 0);
 }
 
-TEST_F(QuadBuilderTest, NodeWithoutItsCellsVerticesOrShapeGetsNoFace) {
-  node_->params.clear();
-  EXPECT_TRUE(build().empty());
+TEST_F(QuadBuilderTest, PlainQuadIsOneSidedAndOnlyTooFewVerticesOrNoShapeLeaveItOut) {
+  node_->params.clear();  // no `backface` line
+  const auto plain = build();
+  ASSERT_EQ(plain.size(), 1u);
+  EXPECT_EQ(plain[0].twoSided, 0);
+  EXPECT_EQ(whyNeverDrawn(*node_), "");
   node_ = makeNode("QUAD", {0.0f});
+  node_->name = "fin";
   setVertices(*node_, {{0, 0, 0}, {1, 0, 0}});
   EXPECT_TRUE(build().empty());
+  EXPECT_EQ(whyNeverDrawn(*node_), "QUAD \"fin\" has fewer than three vertices and is not drawn");
   setVertices(*node_, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
   node_->shape.reset();
   EXPECT_TRUE(build().empty());

@@ -2,7 +2,9 @@
 #include <png.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -75,6 +77,32 @@ TEST_F(RenderCommandTest, ShadingTexturesAndCameraChangeThePicture) {
   EXPECT_NE(readPng(free).rgba, s.rgba);
   EXPECT_EQ(s.width, 800);
   EXPECT_EQ(s.height, 600);
+}
+
+// A QUAD as a new author writes it, without `backface`: a one-sided lit face, drawn exactly as
+// with `backface=0`.
+TEST_F(RenderCommandTest, PlainQuadIsDrawnAsWithBackfaceZero) {
+  const std::string face =
+      "10 face\na face ahead of a camera\nname=FACE\npos=0 0 0\n"
+      "*CAMERA\nname=eye\npos=-10 0 0\ntang=1 0 0\nnorm=0 1 0\nzoom=45\n"
+      "*QUAD\nname=face\ndif=0 80 0 100\npos=0 0 0\ntang=0 0 1\nnorm=0 1 0\n%s"
+      "verts=-3 -3 0 3 -3 0 3 3 0 -3 3 0\n*END\n";
+  std::vector<Picture> pictures;
+  for (const char* backface : {"", "backface=0\n"}) {
+    char text[512];
+    std::snprintf(text, sizeof text, face.c_str(), backface);
+    const std::string scene = output(std::string("face") + (*backface ? "0" : "") + ".zsf");
+    std::ofstream(scene) << text;
+    const std::string png = scene + ".png";
+    ASSERT_EQ(runRender({scene, "-o", png, "--size", "64x64", "--camera", "0"}), 0);
+    pictures.push_back(readPng(png));
+  }
+  const std::size_t centre = (32 * 64 + 32) * 4;
+  ASSERT_EQ(pictures[0].rgba.size(), 64u * 64u * 4u);
+  EXPECT_EQ(pictures[0].rgba[centre], 0);
+  EXPECT_GT(pictures[0].rgba[centre + 1], 100);
+  EXPECT_EQ(pictures[0].rgba[centre + 2], 0);
+  EXPECT_EQ(pictures[0].rgba, pictures[1].rgba);
 }
 
 TEST_F(RenderCommandTest, RefusesBadArgumentsAndReportsFailures) {

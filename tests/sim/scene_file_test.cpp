@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -98,6 +99,27 @@ TEST_F(Duel, DestroyedDroneWithRemovalZeroLeavesAndTakesTheTargetAlong) {
   EXPECT_EQ(hawk->target, nullptr);
   for (Identity* it = model.scene.get(); it; it = it->next.get()) EXPECT_NE(it->name, "Drone");
   EXPECT_EQ(model.controlled, hawk);
+}
+
+// The drone as a new author writes it, beside the original: a QUAD without a `backface` line
+// and an EXPLOSION with only its key, no `max`, `time`, `type` or `size`.
+TEST_F(Duel, PlainQuadIsHitLikeTheOriginalAndAnExplosionWithoutTimesEndsAtOnce) {
+  const std::string text =
+      "10 plain\ndrone\nname=Plain\npos=30 0 0\ndamage=10 0 0 0 1 120\n"
+      "*QUAD\nname=hull\ndif=50 50 50 100\npos=0 0 0\ntang=0 0 1\nnorm=0 1 0\n"
+      "verts=-2 -2 0 2 -2 0 2 2 0 -2 2 0\n*EXPLOSION\npos=0 0 0\ndetonate=120 0 0\n*END\n";
+  std::FILE* file = fmemopen(const_cast<char*>(text.data()), text.size(), "rb");
+  ASSERT_TRUE(loadSceneStream(file, "plain.zsf", model, assets));
+  std::fclose(file);
+  Identity* plain = drone->next.get();
+  hold(kFire, 2);
+  for (int i = 0; i < 12 && plain->alive; ++i) frame();
+  ASSERT_EQ(plain->damage->destroyed, 1);
+  EXPECT_EQ(plain->damage->taken, drone->damage->taken);
+  frame();
+  const float* clock = paramSlot(*plain->nodes->next, 0);
+  ASSERT_NE(clock, nullptr);  // it was set off
+  EXPECT_EQ(*clock, 0.0f);
 }
 
 }  // namespace
