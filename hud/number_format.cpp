@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "model/number_text.h"
+
 namespace vev {
 namespace {
 
@@ -16,20 +18,14 @@ std::string trimFraction(std::string_view number) {
   return std::string(number.substr(0, last + 1));
 }
 
-std::string printed(const char* format, int precision, double value) {
-  char text[128];
-  std::snprintf(text, sizeof text, format, precision, value);
-  return text;
-}
-
 }  // namespace
 
 std::string formatSignificant(float value, int digits) {
   digits = std::clamp(digits, 1, kMaxHudDigits);
-  if (!std::isfinite(value)) return printed("%.*g", 1, value);
+  if (!std::isfinite(value)) return formatReal(value, std::chars_format::general, 1);
   if (value == 0.0f) return "0";
   // The exponent after rounding to the digits decides the form: 999.7 with 3 digits is 1.00e+03.
-  const std::string scientific = printed("%.*e", digits - 1, value);
+  const std::string scientific = formatReal(value, std::chars_format::scientific, digits - 1);
   const auto e = scientific.find('e');
   const int exponent = std::atoi(scientific.c_str() + e + 1);
   if (exponent >= digits) {
@@ -37,7 +33,7 @@ std::string formatSignificant(float value, int digits) {
     std::snprintf(tail, sizeof tail, "e+%03d", exponent);
     return trimFraction(std::string_view(scientific).substr(0, e)) + tail;
   }
-  return trimFraction(printed("%.*f", digits - 1 - exponent, value));
+  return trimFraction(formatReal(value, std::chars_format::fixed, digits - 1 - exponent));
 }
 
 std::string formatAngle(float degrees) {

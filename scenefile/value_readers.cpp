@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/number_text.h"
 #include "scenefile/number_conversion.h"
 
 namespace vev {
@@ -17,9 +18,7 @@ std::string_view writtenValue(const std::string& token) {
 }
 
 std::string realText(float value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
-  return text;
+  return formatReal(value, std::chars_format::general, 6);
 }
 
 // An empty value has been told as the blanks that make it. A real with nothing after its point

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "model/number_text.h"
+
 namespace vev {
 
 void JsonWriter::newline() {
@@ -99,9 +101,7 @@ JsonWriter& JsonWriter::value(std::string_view text) {
 JsonWriter& JsonWriter::value(float number) {
   if (!std::isfinite(number)) return null();
   beforeValue();
-  char text[32];
-  std::snprintf(text, sizeof text, "%.9g", static_cast<double>(number));
-  out_ += text;
+  out_ += formatReal(number, std::chars_format::general, 9);
   return *this;
 }
 

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
+
+#include "tests/hud/comma_locale.h"
 
 namespace vev::test {
 namespace {
@@ -15,7 +19,7 @@ struct SignificantCase {
   const char* text;
 };
 
-TEST(FormatSignificant, WritesDigitsInFixedOrExponentForm) {
+void expectEverySignificantCase() {
   const SignificantCase cases[] = {
       {340.0f, 3, "340"},
       {12.0f, 3, "12."},
@@ -38,6 +42,19 @@ TEST(FormatSignificant, WritesDigitsInFixedOrExponentForm) {
   }
 }
 
+void expectEveryAngleCase() {
+  const std::pair<float, const char*> cases[] = {
+      {7.9f, "007"},    {359.7f, "359"},  {45.0f, "045"},         {0.0f, "000"},
+      {-12.5f, "-012"}, {-0.4f, "-000"},  {180.0f, "180"},        {-179.9f, "-179"},
+      {5000.0f, "999"}, {-1e30f, "-999"}, {std::nanf(""), "000"},
+  };
+  for (const auto& [degrees, text] : cases) EXPECT_EQ(formatAngle(degrees), text) << degrees;
+}
+
+TEST(FormatSignificant, WritesDigitsInFixedOrExponentForm) {
+  expectEverySignificantCase();
+}
+
 TEST(FormatSignificant, RoundingDecidesTheForm) {
   // 999.7 needs a fourth digit once rounded to three.
   EXPECT_EQ(formatSignificant(999.7f, 3), "1.e+003");
@@ -57,12 +74,20 @@ TEST(FormatSignificant, DigitsAreBoundedSoNoTextOutgrowsALine) {
 }
 
 TEST(FormatAngle, ThreeTruncatedDigitsAfterAnOptionalMinus) {
-  const std::pair<float, const char*> cases[] = {
-      {7.9f, "007"},    {359.7f, "359"},  {45.0f, "045"},         {0.0f, "000"},
-      {-12.5f, "-012"}, {-0.4f, "-000"},  {180.0f, "180"},        {-179.9f, "-179"},
-      {5000.0f, "999"}, {-1e30f, "-999"}, {std::nanf(""), "000"},
-  };
-  for (const auto& [degrees, text] : cases) EXPECT_EQ(formatAngle(degrees), text) << degrees;
+  expectEveryAngleCase();
+}
+
+// The desktop program runs in the user's locale; its numbers must not follow it.
+TEST(HudNumbers, AreTheSameWhenTheLocaleWritesADecimalComma) {
+  const std::string locales = commaLocaleDirectory();
+  ASSERT_FALSE(locales.empty()) << "localedef could not build " << kCommaLocale;
+  setenv("LOCPATH", locales.c_str(), 1);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, kCommaLocale), nullptr);
+  ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+  expectEverySignificantCase();
+  expectEveryAngleCase();
+  std::setlocale(LC_NUMERIC, "C");
+  unsetenv("LOCPATH");
 }
 
 }  // namespace

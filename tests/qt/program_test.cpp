@@ -1,8 +1,12 @@
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+
+#include "tests/hud/comma_locale.h"
 #include "tests/qt/test_window.h"
 
 namespace vev::test {
@@ -13,12 +17,15 @@ struct Run {
   QString errors;
 };
 
-// Runs the program with `arguments` in `workingDir`, its settings in a folder of its own.
-Run runProgram(const QStringList& arguments, const QString& workingDir) {
+// Runs the program with `arguments` in `workingDir`, its settings in a folder of its own, with
+// `variables` added to the environment.
+Run runProgram(const QStringList& arguments, const QString& workingDir,
+               const QList<std::pair<QString, QString>>& variables = {}) {
   QTemporaryDir config;
   QProcess program;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("XDG_CONFIG_HOME", config.path());
+  for (const auto& [name, value] : variables) environment.insert(name, value);
   program.setProcessEnvironment(environment);
   program.setWorkingDirectory(workingDir);
   program.start(VEV_BINARY, arguments);
@@ -60,6 +67,37 @@ class ProgramTest : public QObject {
     QVERIFY(!image.isNull());
     QVERIFY(image.width() > 100 && image.height() > 100);
     QVERIFY2(drawnShare(image) > 0.005, "the fleet craft ahead of the player is in view");
+  }
+
+  // The HUD's numbers ("2.33" and not "2,33") must not follow a locale with a decimal comma. The
+  // player starts with 7 of its 300 points of damage taken, so its HUD shows a fraction.
+  void theDemonstrationLooksTheSameInACommaLocale() {
+    const QString locales = QString::fromStdString(commaLocaleDirectory());
+    QVERIFY2(!locales.isEmpty(), "localedef could not build the comma locale");
+    QTemporaryDir out;
+    const std::filesystem::path data = out.filePath("data").toStdString();
+    std::filesystem::create_directories(data);
+    std::filesystem::copy(std::filesystem::path(VEV_SOURCE_DIR) / "sw", data / "sw");
+    QFile craft(QString::fromStdString((data / "sw" / "m-bird.ssp.zsf").string()));
+    QVERIFY(craft.open(QIODevice::ReadOnly));
+    QByteArray text = craft.readAll();
+    craft.close();
+    QVERIFY(text.contains("damage=300 0 0 "));
+    text.replace("damage=300 0 0 ", "damage=300 0 7 ");
+    QVERIFY(craft.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    craft.write(text);
+    craft.close();
+    QList<QImage> shots;
+    for (const QString& locale : {QString("C.UTF-8"), QString(kCommaLocale)}) {
+      const QString shot = out.filePath(locale + ".png");
+      const Run run = runProgram({"--no-about", "--frames", "30", "--screenshot", shot, "--data",
+                                  QString::fromStdString(data.string())},
+                                 out.path(), {{"LOCPATH", locales}, {"LC_ALL", locale}});
+      QVERIFY2(run.status == 0, qPrintable(run.errors));
+      shots.append(QImage(shot));
+    }
+    QVERIFY(!shots[0].isNull());
+    QVERIFY(shots[0] == shots[1]);
   }
 
   void itStartsFromAFolderWithoutAScene() {
