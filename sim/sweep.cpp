@@ -32,19 +32,28 @@ void leaveAsWreck(Identity& identity) {
   for (SceneNode* node = identity.nodes.get(); node; node = node->next.get()) node->dirty = 1;
 }
 
+bool isDueForRemoval(Identity& identity) {
+  if (!identity.damage) return false;
+  if (isShot(identity)) markSpentShot(identity);
+  if (identity.damage->destroyed == 0) return false;
+  if (identity.damage->removal == 0) return true;
+  leaveAsWreck(identity);
+  return false;
+}
+
 }  // namespace
 
+// Everything spent goes in the frame it is found, so that sustained fire cannot pile up shots.
 void sweepSpent(ModelState& model) {
-  for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    if (!identity->damage) continue;
-    if (isShot(*identity)) markSpentShot(*identity);
-    if (identity->damage->destroyed == 0) continue;
-    if (identity->damage->removal == 0) {
-      releaseReferences(model, *identity);
-      removeIdentity(identity, model.scene);
-      return;
+  std::unique_ptr<Identity>* link = &model.scene;
+  while (*link) {
+    Identity& identity = **link;
+    if (!isDueForRemoval(identity)) {
+      link = &identity.next;
+      continue;
     }
-    leaveAsWreck(*identity);
+    releaseReferences(model, identity);
+    *link = std::move(identity.next);
   }
 }
 

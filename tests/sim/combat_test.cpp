@@ -173,14 +173,23 @@ TEST_F(Combat, ShotIsRemovedAtExactlyItsRange) {
   EXPECT_EQ(scene.identityCount(), 2);
 }
 
-TEST_F(Combat, TwoSpentShotsLeaveOnSuccessiveFrames) {
+// The shooter destroyed with two spent shots behind it: all three leave in one sweep, control
+// passes to the target, and a live shot stays with its sound.
+TEST_F(Combat, EverythingSpentLeavesInTheSameFrame) {
   for (int i = 0; i < 2; ++i) {
     spawnShot(shooter, cannon, scene.model.frameStepSeconds())->pose.position = {0, -200, 0};
   }
-  sweepSpent(scene.model);
-  EXPECT_EQ(scene.identityCount(), 3);
+  Identity* live = spawnShot(shooter, cannon, scene.model.frameStepSeconds());
+  giveDamage(shooter, 5).destroyed = 1;
+  target.target = &shooter;
   sweepSpent(scene.model);
   EXPECT_EQ(scene.identityCount(), 2);
+  EXPECT_EQ(scene.model.scene.get(), &target);
+  EXPECT_EQ(target.next.get(), live);
+  EXPECT_EQ(scene.model.controlled, &target);
+  EXPECT_EQ(target.target, nullptr);
+  ASSERT_TRUE(live->sound);
+  ++live->sound->playRequests;  // the cannon's sound outlives its craft
 }
 
 class Collide : public Combat {
