@@ -15,6 +15,7 @@
 #include "app/cli/scene_json.h"
 #include "app/demo_pilot.h"
 #include "app/frame.h"
+#include "app/key_state.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "sound/openal_sound_library.h"
@@ -34,7 +35,11 @@ constexpr const char* kRunUsage =
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
                     KeyStates& keyState) {
   for (; next < events.size() && events[next].frame <= frame; ++next) {
-    keyState[events[next].key] = events[next].down ? 1 : 0;
+    if (events[next].down) {
+      keyDown(keyState, events[next].key);
+    } else {
+      keyUp(keyState, events[next].key);
+    }
   }
 }
 

@@ -84,6 +84,44 @@ TEST(RunCommand, TwoRunsWithTheSameArgumentsWriteIdenticalJson) {
   EXPECT_EQ(outputs[0], outputs[1]);
 }
 
+// A turn channel of rate 25 degrees per second with one degree of room down, driven by key
+// scripts as the window's keys drive it.
+class ScriptedTurn : public ::testing::Test {
+ protected:
+  ScriptedTurn() : folder_("run_turn") {
+    std::ofstream(folder_.path / "turn.zsf")
+        << "10 turn\na craft turned by the arrows\nname=TURN\npos=0 0 0\ntang=1 0 0\n"
+           "norm=0 1 0\ncontrolrz=38 40 25 -1 10 0\n*QUAD\nname=hull\npos=0 0 0\n"
+           "tang=1 0 0\nnorm=0 1 0\nverts=0 0 0 1 0 0 1 0 1\n*END\n";
+  }
+
+  // The turned craft after the script, as the final JSON has it.
+  QJsonObject turnedBy(const std::string& script) {
+    std::ofstream(folder_.path / "keys") << script;
+    const fs::path json = folder_.path / "state.json";
+    const SceneRun run =
+        runScene("run '" + (folder_.path / "turn.zsf").string() + "' --frames 3 --keys '" +
+                 (folder_.path / "keys").string() + "' --json '" + json.string() + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    return identityNamed(parseJson(readFile(json)), "TURN");
+  }
+
+  ScratchFolder folder_;
+};
+
+TEST_F(ScriptedTurn, OneStepOfTwentyFivePerSecondLandsExactlyOnTheEndOfItsRoom) {
+  const QJsonObject turned = turnedBy("1 down 40\n2 up 40\n");
+  const QJsonObject channel = turned["body"].toObject()["rotation"].toArray()[2].toObject();
+  EXPECT_EQ(channel["roomDown"].toDouble(), 0.0);
+  EXPECT_EQ(channel["roomUp"].toDouble(), 11.0);
+}
+
+TEST_F(ScriptedTurn, KeypadEightTurnsAsTheUpArrowDoes) {
+  const QJsonObject byArrow = turnedBy("1 down 38\n2 up 38\n");
+  EXPECT_NE(byArrow["pose"].toObject()["tangent"], QJsonValue(QJsonArray{1, 0, 0}));
+  EXPECT_EQ(turnedBy("1 down 104\n2 up 104\n")["pose"], byArrow["pose"]);
+}
+
 TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
   const ScratchFolder folder("run_png");
   const SceneRun run = runScene("run " + kFight + " --frames 5 --png-every 2 --png-prefix '" +
