@@ -9,13 +9,17 @@ namespace vev {
 
 // One distinct texture path and its image, read once however many shapes name it.
 struct TextureEntry {
-  std::string path;     // scene directory and file name, as the shapes' texturePath holds it
-  bool loaded = false;  // whether the bitmap could be read
-  std::int32_t width = 0;
+  std::string path;        // scene directory and file name, as the shapes' texturePath holds it
+  bool loaded = false;     // whether the bitmap could be read
+  std::int32_t width = 0;  // as the bitmap states them
   std::int32_t height = 0;
   std::vector<std::uint8_t> header;     // the bitmap's information block, as read
   std::vector<std::uint8_t> rawPixels;  // pixel bytes, as read
-  std::vector<std::uint8_t> rgbPixels;  // RGB rows, bottom row first, each padded to 4 bytes
+  // The image to upload: RGB rows, bottom row first, each padded to 4 bytes. One black texel for
+  // a format that is not converted; none for an image without rows.
+  std::int32_t imageWidth = 0;
+  std::int32_t imageHeight = 0;
+  std::vector<std::uint8_t> rgbPixels;
 };
 
 // The textures of every loaded scene file, in load order; lives as long as the program. The

@@ -32,15 +32,15 @@ void setUpTextures(const RenderSettings& settings) {
 // An entry whose bitmap could not be read, or whose rows fall short of its size, has nothing to
 // send; its faces are then drawn in their lit colours.
 bool hasImage(const TextureEntry& entry) {
-  if (!entry.loaded || entry.width <= 0 || entry.height <= 0) return false;
-  const std::size_t stride = (static_cast<std::size_t>(entry.width) * 3 + 3) & ~std::size_t{3};
-  return entry.rgbPixels.size() >= stride * static_cast<std::size_t>(entry.height);
+  if (!entry.loaded || entry.imageWidth <= 0 || entry.imageHeight <= 0) return false;
+  const std::size_t stride = (static_cast<std::size_t>(entry.imageWidth) * 3 + 3) & ~std::size_t{3};
+  return entry.rgbPixels.size() >= stride * static_cast<std::size_t>(entry.imageHeight);
 }
 
 bool uploadTexture(const TextureEntry& entry) {
   if (!hasImage(entry)) return false;
-  glTexImage2D(GL_TEXTURE_2D, 0, 3, entry.width, entry.height, 0, GL_RGB, GL_UNSIGNED_BYTE,
-               entry.rgbPixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, 3, entry.imageWidth, entry.imageHeight, 0, GL_RGB,
+               GL_UNSIGNED_BYTE, entry.rgbPixels.data());
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -18,12 +18,25 @@ SoundRef& createdSoundRef(std::shared_ptr<SoundRef>& slot) {
 
 // Told for every line that names the file, not only the first.
 void checkTexture(SceneReader& reader, const TextureEntry& texture) {
+  const std::string file = "file `" + texture.path + "` ";
   if (!texture.loaded) {
-    reader.noteField("file `" + texture.path + "` cannot be read as a bitmap");
-  } else if (!showsPicture(texture.header)) {
-    reader.noteField("file `" + texture.path +
-                     "` is not an uncompressed 24-bit bitmap stored bottom row first, so it "
-                     "shows black");
+    reader.noteField(file + "cannot be read as a bitmap");
+    return;
+  }
+  switch (lookOf(texture.header)) {
+    case BitmapLook::picture:
+      break;
+    case BitmapLook::black:
+      reader.noteField(file + "is not an uncompressed 24-bit bitmap, so it shows black");
+      break;
+    case BitmapLook::topDown:
+      reader.noteField(file + "stores its rows top row first, which is not converted, so its " +
+                       "faces are drawn untextured in their lit colour");
+      break;
+    case BitmapLook::empty:
+      reader.noteField(file + "holds no pixels, so its faces are drawn untextured in their " +
+                       "lit colour");
+      break;
   }
 }
 

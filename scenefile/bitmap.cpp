@@ -19,8 +19,7 @@ constexpr std::size_t kCompressionField = 16;
 constexpr std::size_t kImageSizeField = 20;
 constexpr std::size_t kInformationFieldsSize = 24;
 
-// Larger sides are refused: this keeps the black image of an unconverted format, which is as
-// large as the header says whatever the file holds, at 192 MiB at most.
+// Larger sides are refused, so that no header can ask for an unbounded allocation.
 constexpr std::int64_t kMaxBitmapSide = 8192;
 
 constexpr std::uint32_t kUncompressed = 0;
@@ -103,45 +102,58 @@ std::optional<Bitmap> readBitmapFile(const std::string& path) {
   bitmap.compression = readU32(info + kCompressionField);
   if (!hasBoundedSides(bitmap.width, bitmap.height)) return std::nullopt;
 
-  // A size field of 0 means the rows as stored, padded; a file that ends before the padding of
-  // its last rows is still read as long as the unpadded pixel bytes are there.
+  // The rows of a converted image are what its width and height need, padded; uncompressed files
+  // often carry 0 or a wrong value in the size field. Other formats are read as the size field
+  // says, 0 meaning the padded rows. A file that ends before the padding of its last rows is
+  // still read as long as the unpadded pixel bytes are there.
   const std::int64_t rows = bitmap.height < 0 ? -std::int64_t{bitmap.height} : bitmap.height;
   const std::uint32_t imageSize = readU32(info + kImageSizeField);
+  const bool sizedByRows =
+      imageSize == 0 || isConvertedFormat(bitmap.bitsPerPixel, bitmap.compression);
   const std::int64_t wanted =
-      imageSize != 0 ? imageSize : rows * paddedRowBytes(bitmap.bitsPerPixel, bitmap.width);
+      sizedByRows ? rows * paddedRowBytes(bitmap.bitsPerPixel, bitmap.width) : imageSize;
   const std::int64_t needed =
-      imageSize != 0 ? imageSize : rows * rowBytes(bitmap.bitsPerPixel, bitmap.width);
+      sizedByRows ? rows * rowBytes(bitmap.bitsPerPixel, bitmap.width) : imageSize;
   bitmap.pixels = readUpTo(in, static_cast<std::size_t>(wanted));
   if (static_cast<std::int64_t>(bitmap.pixels.size()) < needed) return std::nullopt;
   return bitmap;
 }
 
-bool showsPicture(const std::vector<std::uint8_t>& header) {
-  if (header.size() < kInformationFieldsSize) return false;
-  return readI32(header.data() + kHeightField) > 0 &&
-         isConvertedFormat(readU16(header.data() + kBitsPerPixelField),
-                           readU32(header.data() + kCompressionField));
+BitmapLook lookOf(const std::vector<std::uint8_t>& header) {
+  if (header.size() < kInformationFieldsSize) return BitmapLook::empty;
+  const std::int32_t width = readI32(header.data() + kWidthField);
+  const std::int32_t height = readI32(header.data() + kHeightField);
+  if (width <= 0 || height == 0) return BitmapLook::empty;
+  if (height < 0) return BitmapLook::topDown;
+  const bool converted = isConvertedFormat(readU16(header.data() + kBitsPerPixelField),
+                                           readU32(header.data() + kCompressionField));
+  return converted ? BitmapLook::picture : BitmapLook::black;
 }
 
-std::vector<std::uint8_t> makeRgbImage(const Bitmap& bitmap) {
+RgbImage makeRgbImage(const Bitmap& bitmap) {
   // A top-down bitmap (negative height) has no rows to convert.
-  if (bitmap.height <= 0 || !hasBoundedSides(bitmap.width, bitmap.height)) return {};
+  if (bitmap.width <= 0 || bitmap.height <= 0 || !hasBoundedSides(bitmap.width, bitmap.height)) {
+    return {};
+  }
+  if (!isConvertedFormat(bitmap.bitsPerPixel, bitmap.compression)) {
+    return {1, 1, std::vector<std::uint8_t>(rgbStride(1), 0)};
+  }
   const std::size_t stride = rgbStride(bitmap.width);
   const auto height = static_cast<std::size_t>(bitmap.height);
-  std::vector<std::uint8_t> rgb(stride * height, 0);
-  if (!isConvertedFormat(bitmap.bitsPerPixel, bitmap.compression)) return rgb;
+  RgbImage image{bitmap.width, bitmap.height, std::vector<std::uint8_t>(stride * height, 0)};
   // Rows keep their stored order (bottom first); pixels missing from a short file stay black.
+  std::vector<std::uint8_t>& rgb = image.rows;
   const std::vector<std::uint8_t>& stored = bitmap.pixels;
   for (std::size_t row = 0; row < height; ++row) {
     for (std::size_t x = 0; x < static_cast<std::size_t>(bitmap.width); ++x) {
       const std::size_t at = row * stride + 3 * x;
-      if (at + 3 > stored.size()) return rgb;
+      if (at + 3 > stored.size()) return image;
       rgb[at] = stored[at + 2];
       rgb[at + 1] = stored[at + 1];
       rgb[at + 2] = stored[at];
     }
   }
-  return rgb;
+  return image;
 }
 
 }  // namespace vev

@@ -21,13 +21,22 @@ struct Bitmap {
 // not fit the bytes it holds.
 std::optional<Bitmap> readBitmapFile(const std::string& path);
 
-// Whether a bitmap with this information block (as readBitmapFile reads it) is converted into
-// its picture: 24-bit uncompressed rows stored bottom row first. Any other gives a black image or
-// no rows at all.
-bool showsPicture(const std::vector<std::uint8_t>& header);
+// What a textured face shows of a bitmap with this information block (as readBitmapFile reads
+// it): its picture (24-bit uncompressed rows stored bottom row first), black (any other format),
+// or no image at all (rows stored top row first, or no pixels), so that the face keeps its colour.
+enum class BitmapLook { picture, black, topDown, empty };
+BitmapLook lookOf(const std::vector<std::uint8_t>& header);
 
-// RGB rows, bottom row first, each padded to a multiple of 4 bytes. Only 24-bit uncompressed
-// images are converted; any other format gives a black image of the stated size.
-std::vector<std::uint8_t> makeRgbImage(const Bitmap& bitmap);
+// An image to upload: RGB rows, bottom row first, each padded to a multiple of 4 bytes.
+struct RgbImage {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::vector<std::uint8_t> rows;
+};
+
+// Only 24-bit uncompressed images stored bottom row first are converted. Any other format gives
+// one black texel, which modulates a face exactly as a black image of any size would, whatever
+// size the file claims; a top-down or empty image gives no image at all.
+RgbImage makeRgbImage(const Bitmap& bitmap);
 
 }  // namespace vev

@@ -20,9 +20,15 @@ SectionCheck::SectionCheck(SceneReader& reader, std::string where)
 void SectionCheck::unusedKeyword(const Keyword& keyword) {
   if (!keyword.opensLine) return;
   reader_.note(keyword.line, "keyword `" + keyword.text + "` is not used in " + where_);
+  unusedLine_ = keyword.line;
+  unusedKeyword_ = keyword.text;
 }
 
 void SectionCheck::saw(std::string_view keyword, int line) {
+  if (line == unusedLine_) {
+    reader_.note(line, "keyword `" + std::string(keyword) + "` after `" + unusedKeyword_ +
+                           "=` on the same line is read as a line of its own and applied");
+  }
   if (keyword == "tang") lastTangent_ = line;
   if (keyword == "norm") lastNormal_ = line;
   // A `coordtype` before any pose has been told as unused where it was skipped.

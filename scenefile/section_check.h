@@ -42,6 +42,8 @@ class SectionCheck {
   int lastCoordType_ = 0;
   int coordTypeReset_ = 0;  // the first `pos`, `tang` or `norm` after the last `coordtype`
   std::string resetKeyword_;
+  int unusedLine_ = 0;  // the line of the last keyword told as unused
+  std::string unusedKeyword_;
 };
 
 }  // namespace vev

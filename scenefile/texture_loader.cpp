@@ -20,7 +20,10 @@ const TextureEntry& addTexture(TextureList& textures, const std::string& path,
   entry.loaded = true;
   entry.width = bitmap->width;
   entry.height = bitmap->height;
-  entry.rgbPixels = makeRgbImage(*bitmap);
+  RgbImage image = makeRgbImage(*bitmap);
+  entry.imageWidth = image.width;
+  entry.imageHeight = image.height;
+  entry.rgbPixels = std::move(image.rows);
   entry.header = std::move(bitmap->header);
   entry.rawPixels = std::move(bitmap->pixels);
   return entry;

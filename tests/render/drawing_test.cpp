@@ -45,6 +45,8 @@ class DrawingTest : public GlTest {
     entry.loaded = true;
     entry.width = 2;
     entry.height = 2;
+    entry.imageWidth = 2;
+    entry.imageHeight = 2;
     entry.rgbPixels = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
     return entry;
   }

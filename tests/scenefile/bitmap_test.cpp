@@ -43,10 +43,28 @@ TEST_F(BitmapTest, ConvertsPaddedRowsSwappingBlueAndRedAndLeavingPaddingBlack) {
   ASSERT_TRUE(bitmap);
   const Bytes expected = {3,  2,  1,  6,  5,  4,  9,  8,  7,  0, 0, 0,
                           13, 12, 11, 16, 15, 14, 19, 18, 17, 0, 0, 0};
-  EXPECT_EQ(makeRgbImage(*bitmap), expected);
+  EXPECT_EQ(makeRgbImage(*bitmap).rows, expected);
 }
 
-TEST_F(BitmapTest, PaletteImageGivesABlackImageOfItsStatedSize) {
+// An 8 x 8 picture whose size field says 10 bytes, and one that says 0: the rows that width and
+// height need are read either way, and refused only when the file does not hold them.
+TEST_F(BitmapTest, RowsAreReadAsWidthAndHeightNeedWhateverTheSizeField) {
+  BitmapFile file;
+  file.width = 8;
+  file.height = 8;
+  file.pixels.assign(8 * 24, 0x40);
+  for (const std::uint32_t field : {10u, 0u, 100000u}) {
+    file.imageSize = field;
+    const auto bitmap = read(file.bytes());
+    ASSERT_TRUE(bitmap) << field;
+    const RgbImage image = makeRgbImage(*bitmap);
+    EXPECT_EQ(image.rows, Bytes(8 * 24, 0x40)) << field;
+  }
+  file.pixels.resize(7 * 24);
+  EXPECT_FALSE(read(file.bytes()));
+}
+
+TEST_F(BitmapTest, PaletteImageGivesOneBlackTexelWhateverSizeItClaims) {
   BitmapFile file;
   file.width = 4;
   file.height = 4;
@@ -55,15 +73,28 @@ TEST_F(BitmapTest, PaletteImageGivesABlackImageOfItsStatedSize) {
   file.pixels.assign(16, 0x01);
   const auto bitmap = read(file.bytes());
   ASSERT_TRUE(bitmap);
-  EXPECT_EQ(makeRgbImage(*bitmap), Bytes(48, 0));
+  const RgbImage image = makeRgbImage(*bitmap);
+  EXPECT_EQ(image.width, 1);
+  EXPECT_EQ(image.height, 1);
+  EXPECT_EQ(image.rows, Bytes(4, 0));
+  // 55 bytes that claim 8192 x 8192 pixels of 8 bits, in one byte of image.
+  file.width = 8192;
+  file.height = 8192;
+  file.palette.clear();
+  file.pixels.assign(1, 0);
+  file.imageSize = 1;
+  const auto huge = read(file.bytes());
+  ASSERT_TRUE(huge);
+  EXPECT_EQ(makeRgbImage(*huge).rows.size(), 4u);
+  EXPECT_EQ(lookOf(huge->header), BitmapLook::black);
 }
 
-TEST_F(BitmapTest, CompressedImageGivesABlackImageOfItsStatedSize) {
+TEST_F(BitmapTest, CompressedImageGivesOneBlackTexel) {
   BitmapFile file = threeByTwo();
   file.compression = 1;
   const auto bitmap = read(file.bytes());
   ASSERT_TRUE(bitmap);
-  EXPECT_EQ(makeRgbImage(*bitmap), Bytes(24, 0));
+  EXPECT_EQ(makeRgbImage(*bitmap).rows, Bytes(4, 0));
 }
 
 TEST_F(BitmapTest, TopDownImageIsReadButConvertsToNoRows) {
@@ -73,7 +104,8 @@ TEST_F(BitmapTest, TopDownImageIsReadButConvertsToNoRows) {
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(bitmap->height, -2);
   EXPECT_EQ(bitmap->pixels.size(), 24u);
-  EXPECT_TRUE(makeRgbImage(*bitmap).empty());
+  EXPECT_TRUE(makeRgbImage(*bitmap).rows.empty());
+  EXPECT_EQ(lookOf(bitmap->header), BitmapLook::topDown);
 }
 
 TEST_F(BitmapTest, ZeroImageSizeReadsThePaddedRows) {
@@ -82,7 +114,7 @@ TEST_F(BitmapTest, ZeroImageSizeReadsThePaddedRows) {
   const auto bitmap = read(file.bytes());
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(bitmap->pixels.size(), 24u);
-  EXPECT_EQ(makeRgbImage(*bitmap)[20], 17);
+  EXPECT_EQ(makeRgbImage(*bitmap).rows[20], 17);
 }
 
 TEST_F(BitmapTest, ZeroImageSizeAcceptsUnpaddedPixelBytesAndLeavesWhatIsMissingBlack) {
@@ -92,7 +124,7 @@ TEST_F(BitmapTest, ZeroImageSizeAcceptsUnpaddedPixelBytesAndLeavesWhatIsMissingB
   const auto bitmap = read(file.bytes());
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(bitmap->pixels.size(), 18u);
-  const Bytes rgb = makeRgbImage(*bitmap);
+  const Bytes rgb = makeRgbImage(*bitmap).rows;
   const Bytes expected = {3,  2,  1,  6,  5,  4,  9, 8, 7, 0, 0, 0,
                           13, 12, 11, 16, 15, 14, 0, 0, 0, 0, 0, 0};
   EXPECT_EQ(rgb, expected);
@@ -104,7 +136,7 @@ TEST(MakeRgbImage, ConvertsOnlyThePixelBytesThatAreThere) {
   bitmap.height = 2;
   bitmap.bitsPerPixel = 24;
   bitmap.pixels = {1, 2, 3, 4, 5};
-  const Bytes rgb = makeRgbImage(bitmap);
+  const Bytes rgb = makeRgbImage(bitmap).rows;
   ASSERT_EQ(rgb.size(), 24u);
   EXPECT_EQ(rgb[0], 3);
   EXPECT_EQ(rgb[2], 1);
@@ -116,12 +148,12 @@ TEST(MakeRgbImage, NegativeOrOversizedSidesGiveNoImage) {
   bitmap.bitsPerPixel = 24;
   bitmap.width = -3;
   bitmap.height = 2;
-  EXPECT_TRUE(makeRgbImage(bitmap).empty());
+  EXPECT_TRUE(makeRgbImage(bitmap).rows.empty());
   bitmap.width = std::numeric_limits<std::int32_t>::max();
-  EXPECT_TRUE(makeRgbImage(bitmap).empty());
+  EXPECT_TRUE(makeRgbImage(bitmap).rows.empty());
   bitmap.width = 3;
   bitmap.height = std::numeric_limits<std::int32_t>::max();
-  EXPECT_TRUE(makeRgbImage(bitmap).empty());
+  EXPECT_TRUE(makeRgbImage(bitmap).rows.empty());
 }
 
 struct Damage {
@@ -141,13 +173,19 @@ TEST_F(BitmapTest, RefusesFilesThatAreNoBitmapsOrWhoseSizesAndOffsetsDoNotFit) {
       {"not a bitmap", {'P', 'K', 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}},
       {"file header cut short", damaged([](Bytes& b) { b.resize(10); })},
       {"information block cut short", damaged([](Bytes& b) { b.resize(30); })},
-      {"pixels cut short", damaged([](Bytes& b) { b.resize(b.size() - 1); })},
       {"pixel offset inside the file header", damaged([](Bytes& b) { putU32(b, 10, 4); })},
       {"information block too short for its fields", damaged([](Bytes& b) { putU32(b, 10, 26); })},
       {"pixel offset beyond the file", damaged([](Bytes& b) { putU32(b, 10, 1'000'000); })},
       {"pixel offset of 4 GiB", damaged([](Bytes& b) { putU32(b, 10, 0xFFFFFFFF); })},
-      {"image size beyond the file", damaged([](Bytes& b) { putU32(b, 34, 25); })},
-      {"image size of 4 GiB", damaged([](Bytes& b) { putU32(b, 34, 0xFFFFFFFF); })},
+      // The size field counts only for formats other than 24-bit uncompressed rows.
+      {"compressed image size beyond the file", damaged([](Bytes& b) {
+         putU32(b, 30, 1);
+         putU32(b, 34, 25);
+       })},
+      {"compressed image size of 4 GiB", damaged([](Bytes& b) {
+         putU32(b, 30, 1);
+         putU32(b, 34, 0xFFFFFFFF);
+       })},
       {"unpadded pixels cut short", damaged([](Bytes& b) {
          putU32(b, 34, 0);
          b.resize(b.size() - 7);

@@ -117,11 +117,12 @@ TEST_F(LoadFindings, AShortLineNamesTheLinesItTakesIn) {
 }
 
 TEST_F(LoadFindings, ExtraMissingAndEmptyValuesAreTold) {
-  EXPECT_EQ(findings(kHead + "*QUAD\npos=1 2 3 4\ntang=1  0 0\ndif=50 50 50 \nnorm= 0 1 0\n*END\n"),
-            (Findings{"5: `pos` expects 3 values, found 4; the rest of the line is ignored",
-                      "6: `tang` has two blanks in a row, which make an empty value (read as 0)",
-                      "7: `dif` expects 4 values, found 3; the missing values read as 0",
-                      "8: `norm` starts with a blank, which makes an empty first value (read as 0)"}));
+  EXPECT_EQ(
+      findings(kHead + "*QUAD\npos=1 2 3 4\ntang=1  0 0\ndif=50 50 50 \nnorm= 0 1 0\n*END\n"),
+      (Findings{"5: `pos` expects 3 values, found 4; the rest of the line is ignored",
+                "6: `tang` has two blanks in a row, which make an empty value (read as 0)",
+                "7: `dif` expects 4 values, found 3; the missing values read as 0",
+                "8: `norm` starts with a blank, which makes an empty first value (read as 0)"}));
 }
 
 TEST_F(LoadFindings, AVertexListEndsDirectlyAfterItsLastNumber) {
@@ -219,11 +220,29 @@ TEST_F(LoadFindings, EveryLineNamingATextureThatCannotBeShownIsTold) {
       (Findings{"5: `texture` file `" + inDir("missing.bmp") + "` cannot be read as a bitmap",
                 "7: `texture` file `" + inDir("missing.bmp") + "` cannot be read as a bitmap",
                 "8: `texture` file `" + inDir("palette.bmp") +
-                    "` is not an uncompressed 24-bit bitmap stored bottom row first, so it "
-                    "shows black",
+                    "` is not an uncompressed 24-bit bitmap, so it shows black",
                 "9: `texture` file `" + inDir("text.bmp") + "` cannot be read as a bitmap",
                 "10: `texture` has no `-` after its file name; line 11 is read as part of "
                 "it"}));
+}
+
+TEST_F(LoadFindings, TexturesWithoutRowsAndKeywordsAfterAnUnusedOneSayWhatHappens) {
+  test::BitmapFile topDown = test::threeByTwo();
+  topDown.height = -2;
+  dir.write("upside.bmp", topDown.bytes());
+  test::BitmapFile empty;
+  dir.write("empty.bmp", empty.bytes());
+  EXPECT_EQ(
+      findings(kHead + "*QUAD\ntexture=upside.bmp-1\ntexture=empty.bmp-1\nfoo=pos=7 7 7\n"
+                       "*END\n"),
+      (Findings{"5: `texture` file `" + inDir("upside.bmp") +
+                    "` stores its rows top row first, which is not converted, so its faces are "
+                    "drawn untextured in their lit colour",
+                "6: `texture` file `" + inDir("empty.bmp") +
+                    "` holds no pixels, so its faces are drawn untextured in their lit colour",
+                "7: keyword `foo` is not used in QUAD sections",
+                "7: keyword `pos` after `foo=` on the same line is read as a line of its own and "
+                "applied"}));
 }
 
 TEST_F(LoadFindings, ASoundThatCannotBeReadOrDecodedIsTold) {

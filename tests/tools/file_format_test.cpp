@@ -56,8 +56,8 @@ TEST(BmpWriter, LoaderReadsBottomRowFirstWithPaddingZeroed) {
   ASSERT_TRUE(bitmap);
   EXPECT_EQ(bitmap->width, 3);
   EXPECT_EQ(bitmap->height, 2);
-  EXPECT_TRUE(showsPicture(bitmap->header));
-  const std::vector<std::uint8_t> rgb = makeRgbImage(*bitmap);
+  EXPECT_EQ(lookOf(bitmap->header), BitmapLook::picture);
+  const std::vector<std::uint8_t> rgb = makeRgbImage(*bitmap).rows;
   // Buffer row 0 is the picture's bottom row (white, grey, black), then the top row.
   const std::vector<std::uint8_t> expected = {255, 255, 255, 128, 128, 128, 0, 0, 0,   0, 0, 0,
                                               255, 0,   0,   0,   255, 0,   0, 0, 255, 0, 0, 0};
