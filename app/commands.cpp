@@ -54,11 +54,10 @@ void toggleShading(std::int32_t& shading, char mode) {
 
 using SettingsFlag = std::int32_t Settings::*;
 
-// The setting a plain flag toggle switches, or null.
+// The setting a plain flag toggle switches, or null. On-screen help is not among them: it is
+// negated rather than switched to 1, so any other stored value turns it off.
 SettingsFlag toggledFlag(int id) {
   switch (id) {
-    case kToggleIdHelp:
-      return &Settings::idHelp;
     case kToggleTextures:
       return &Settings::textures;
     case kToggleJoystick:
@@ -117,6 +116,8 @@ std::optional<bool> commandChecked(int id, const Settings& settings) {
       return settings.shading == 'w';
     case kToggleFlat:
       return settings.shading == 'f';
+    case kToggleIdHelp:
+      return settings.idHelp != 0;
     case kToggleSound:
       return settings.soundEnabled != 0;
     default: {
@@ -148,6 +149,9 @@ void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile
       return;
     case kToggleFlat:
       toggleShading(settings.shading, 'f');
+      return;
+    case kToggleIdHelp:
+      settings.idHelp = settings.idHelp == 0 ? 1 : 0;
       return;
     case kToggleSound:
       if (settings.soundEnabled == 1) {

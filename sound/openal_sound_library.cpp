@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "sound/openal_channel_pool.h"
+#include "sound/quiet_standard_error.h"
 #include "sound/sample_decoder.h"
 
 namespace vev {
@@ -93,7 +94,11 @@ OpenAlSoundLibrary::~OpenAlSoundLibrary() {
 bool OpenAlSoundLibrary::init(int mixRate, int channelCount) {
   if (output_ || !prepareOpenAlOutput(options_)) return false;
   const char* name = options_.deviceName.empty() ? nullptr : options_.deviceName.c_str();
-  ALCdevice* device = alcOpenDevice(name);
+  ALCdevice* device = nullptr;
+  {
+    const QuietStandardError quiet;
+    device = alcOpenDevice(name);
+  }
   removeOpenAlOutputConfig(options_);
   if (device == nullptr) return false;
   auto output = std::make_unique<Output>(device);

@@ -1,5 +1,6 @@
 #include "app/qt/main_window.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -36,6 +37,24 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   connect(view_, &SceneView::frameFinished, this, &MainWindow::refreshCommands,
           Qt::QueuedConnection);
   refreshCommands();
+  keepKeysOnTheView();
+}
+
+// The view takes every key. A menu closed with Escape leaves the focus on the menu bar, and the
+// toolbar can take it too; once no menu or dialog is open, the focus goes back to the view.
+void MainWindow::keepKeysOnTheView() {
+  connect(
+      qApp, &QApplication::focusChanged, this,
+      [this](QWidget*, QWidget* now) {
+        if (!now || now == view_ || QApplication::activePopupWidget() ||
+            QApplication::activeModalWidget()) {
+          return;
+        }
+        if (isAncestorOf(now) || toolbar_->isAncestorOf(now) || now == toolbar_) {
+          view_->setFocus();
+        }
+      },
+      Qt::QueuedConnection);
 }
 
 void MainWindow::buildMenus() {

@@ -25,6 +25,7 @@ class MainWindow final : public QMainWindow {
   void buildDocumentMenus();
   void runCommandOf(int id);
   void refreshCommands();
+  void keepKeysOnTheView();
 
   QString dataDir_;
   SceneView* view_;

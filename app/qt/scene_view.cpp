@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QKeyEvent>
+#include <cstdio>
 #include <utility>
 
 #include "app/demo_pilot.h"
@@ -26,6 +27,7 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
   setFormat(viewSurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
   view_.joystick = &joystick_;
+  if (!view_.soundTable.ready()) std::fputs("No sound device: running without sound\n", stderr);
   writeVersionStamp(*store_);
   connect(&timer_, &QTimer::timeout, this, &SceneView::onTick);
   timer_.start(kTimerIntervalMs);

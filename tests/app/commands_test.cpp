@@ -105,10 +105,17 @@ TEST_F(Commands, EachFlagToggleFlipsItsSettingAndItsCheckedState) {
   EXPECT_FALSE(commandChecked(kNextCamera, view.settings).has_value());
 }
 
-TEST_F(Commands, AFlagStoredAsAnotherNumberSwitchesToOne) {
+TEST_F(Commands, AFlagStoredAsAnotherNumberSwitchesToOneButOnScreenHelpToZero) {
   view.settings.panel = 7;
   run(kTogglePanel);
   EXPECT_EQ(view.settings.panel, 1);
+  // On-screen help is negated: any value but 0 is on, and the command turns it off.
+  view.settings.idHelp = 2;
+  run(kToggleIdHelp);
+  EXPECT_EQ(view.settings.idHelp, 0);
+  view.settings.idHelp = -1;
+  run(kToggleIdHelp);
+  EXPECT_EQ(view.settings.idHelp, 0);
 }
 
 TEST_F(Commands, WireWhileFlatGoesStraightToWireAndFlatTwiceReturnsToSolid) {

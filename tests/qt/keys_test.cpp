@@ -93,6 +93,23 @@ class KeysTest : public QObject {
     QCOMPARE(keys[104], 0);
     QCOMPARE(keys[38], 0);
   }
+
+  // Keys go to the widget with the focus, wherever that is.
+  void keysReachTheViewAgainAfterAMenuIsClosedWithEscape() {
+    TestWindow test;
+    QVERIFY(test.start());
+    QVERIFY(QTest::qWaitForWindowActive(&test.window()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QTRY_COMPARE(QApplication::focusWidget(), &test.view());
+
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_T);
+    QVERIFY(test.waitFrames(2));
+    QCOMPARE(test.state().model.controlled->keys[kT], 1);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_T);
+  }
 };
 
 }  // namespace vev::test

@@ -100,6 +100,21 @@ class ProgramTest : public QObject {
     QVERIFY(shots[0] == shots[1]);
   }
 
+  // ALSA with an empty configuration has no device, on any machine.
+  void withoutASoundDeviceItSaysSoInOneLine() {
+    QTemporaryDir dir;
+    QFile emptyConfig(dir.filePath("asound.conf"));
+    QVERIFY(emptyConfig.open(QIODevice::WriteOnly));
+    emptyConfig.close();
+    const QList<std::pair<QString, QString>> noDevice = {
+        {"ALSOFT_DRIVERS", "alsa"},
+        {"ALSA_CONFIG_PATH", emptyConfig.fileName()},
+        {"XDG_RUNTIME_DIR", dir.path()}};
+    const Run run = runProgram({"--no-about", "--frames", "3"}, dir.path(), noDevice);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.errors, QString("No sound device: running without sound\n"));
+  }
+
   void itStartsFromAFolderWithoutAScene() {
     QTemporaryDir empty;
     const Run run = runProgram({"--no-about", "--frames", "3"}, empty.path());
