@@ -19,6 +19,17 @@ struct PolygonVertex {
   float v = 0.0f;
 };
 
+// Where a path must start to hit a polygon (see sim/collision_reach.h): inside the box `low` to
+// `high` grown on each axis by `growth` times the path's length. Worked out by the collisions the
+// first time they meet the polygon.
+struct CollisionReach {
+  enum class Kind { unknown, box, anywhere, nowhere };
+  Kind kind = Kind::unknown;
+  Vec3 low{};
+  Vec3 high{};
+  Vec3 growth{};
+};
+
 // One drawable face in world space, built from a node every frame its node is dirty. It is also
 // the surface that shots are tested against.
 struct Polygon {
@@ -34,6 +45,7 @@ struct Polygon {
   Vec3 normal{};            // unit length
   std::string textureName;  // the owner shape's texturePath
   SceneNode* owner = nullptr;
+  CollisionReach reach;
 };
 
 // Every polygon to draw this frame, in drawing order; rebuilt each frame from the Identities'

@@ -80,22 +80,39 @@ void registerHit(Identity& identity, Polygon& polygon, float frameStep) {
   identity.motion.velocity = {0.0f, 0.0f, 0.0f};
 }
 
+bool hits(const Identity& identity, const Polygon& polygon, const Vec3& start, const Vec3& end,
+          DebugLines* debugLines) {
+  return crossesPlane(polygon, start, end) && !ownsNode(identity, polygon.owner) &&
+         liesInside(polygon, start, debugLines);
+}
+
 }  // namespace
 
+// A path that crosses several polygons in one step hits each of them.
 float collide(Identity& identity, const Vec3& displacement, float distance,
               const DrawList& drawList, float frameStep, DebugLines* debugLines) {
   if (distance == 0.0f) return 0.0f;
   const Vec3 start = identity.pose.position;
   const Vec3 end = start + displacement;
-  // A path that crosses several polygons in one step hits each of them.
   for (Polygon* polygon : drawList) {
     if (!polygon || polygon->collision == 0 || polygon->vertices.empty()) continue;
-    if (!crossesPlane(*polygon, start, end)) continue;
-    if (ownsNode(identity, polygon->owner)) continue;
-    if (!liesInside(*polygon, start, debugLines)) continue;
+    if (!hits(identity, *polygon, start, end, debugLines)) continue;
     registerHit(identity, *polygon, frameStep);
     distance = 0.0f;
   }
+  return distance;
+}
+
+float collide(Identity& identity, const Vec3& displacement, float distance,
+              const CollisionIndex& index, float frameStep) {
+  if (distance == 0.0f) return 0.0f;
+  const Vec3 start = identity.pose.position;
+  const Vec3 end = start + displacement;
+  index.forEachReachable(start, distance, [&](Polygon& polygon) {
+    if (!hits(identity, polygon, start, end, nullptr)) return;
+    registerHit(identity, polygon, frameStep);
+    distance = 0.0f;
+  });
   return distance;
 }
 

@@ -1,5 +1,8 @@
 #include "sim/dynamics.h"
 
+#include <chrono>
+#include <optional>
+
 #include "model/kinematics.h"
 #include "sim/identity_motion.h"
 #include "sim/instruments.h"
@@ -11,6 +14,11 @@ namespace vev {
 namespace {
 
 constexpr int kMaxThrustSlot = 0;
+
+double millisecondsSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
 
 // The path of one frame.
 struct Displacement {
@@ -102,14 +110,31 @@ Vec3 integrateSpin(MotionState& motion, float frameStep) {
   return angles;
 }
 
-void stepIdentity(Identity& identity, const ModelState& model, const DrawList& drawList,
-                  DebugLines* debugLines) {
+// Where the collision tests of a frame happen, and how long they took when someone asks.
+struct CollisionTests {
+  const DrawList& drawList;
+  std::optional<CollisionIndex> index;
+  DebugLines* debugLines = nullptr;
+  double* elapsedMs = nullptr;
+
+  float collide(Identity& identity, const Displacement& path, float frameStep) {
+    const auto start =
+        elapsedMs ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
+    const float left =
+        index ? vev::collide(identity, path.offset, path.distance, *index, frameStep)
+              : vev::collide(identity, path.offset, path.distance, drawList, frameStep, debugLines);
+    if (elapsedMs) *elapsedMs += millisecondsSince(start);
+    return left;
+  }
+};
+
+void stepIdentity(Identity& identity, const ModelState& model, CollisionTests& collisions) {
   const float frameStep = model.frameStepSeconds();
   MotionState& motion = identity.motion;
   gatherTopLevelNodes(identity);
   const Displacement path = integrateVelocity(motion, model.gravity, frameStep);
   if (identity.aero) damp(motion.velocity, identity.aero->cvv, identity.pose);
-  const float left = collide(identity, path.offset, path.distance, drawList, frameStep, debugLines);
+  const float left = collisions.collide(identity, path, frameStep);
   checkDestruction(identity);
   if (left != 0.0f) translateIdentity(identity, path.offset[0], path.offset[1], path.offset[2]);
 
@@ -127,9 +152,17 @@ void stepIdentity(Identity& identity, const ModelState& model, const DrawList& d
 
 }  // namespace
 
-void stepDynamics(ModelState& model, const DrawList& drawList, DebugLines* debugLines) {
+// The collision view draws every test made, so it tests every polygon.
+void stepDynamics(ModelState& model, const DrawList& drawList, DebugLines* debugLines,
+                  double* collisionMs) {
+  CollisionTests collisions{drawList, std::nullopt, debugLines, collisionMs};
+  if (!debugLines) {
+    const auto start = std::chrono::steady_clock::now();
+    collisions.index.emplace(drawList);
+    if (collisionMs) *collisionMs += millisecondsSince(start);
+  }
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    stepIdentity(*identity, model, drawList, debugLines);
+    stepIdentity(*identity, model, collisions);
   }
 }
 

@@ -11,7 +11,9 @@ namespace vev {
 // nodes is taken, velocity and spin integrate over the fixed step (with `gravity`) and are damped
 // by the Identity's `cvv` and `cmm`, the path is tested against `drawList` (see collide), an
 // Identity whose damage exceeds its strength is destroyed, and the flight instruments are
-// updated. `debugLines`, when given, collects the collision test vectors.
-void stepDynamics(ModelState& model, const DrawList& drawList, DebugLines* debugLines = nullptr);
+// updated. `debugLines`, when given, collects the collision test vectors. `collisionMs`, when
+// given, receives the time the collision tests took, for benchmarks; nothing else reads a clock.
+void stepDynamics(ModelState& model, const DrawList& drawList, DebugLines* debugLines = nullptr,
+                  double* collisionMs = nullptr);
 
 }  // namespace vev
