@@ -8,12 +8,16 @@
 
 namespace vev {
 
-// The stages of a frame that a benchmark times.
-enum class FrameStage { rebuild, dynamics, draw, controls, sweep };
-inline constexpr std::size_t kFrameStageCount = 5;
+// The stages of a frame that a benchmark times. Collisions are timed apart from the rest of the
+// dynamics they run within; the raw draw is the benchmark's own replay of the draw list.
+enum class FrameStage { rebuild, dynamics, collisions, draw, rawDraw, controls, sweep };
+inline constexpr std::size_t kFrameStageCount = 7;
 
 // How long one frame took, stage by stage, and how much it drew.
 struct FrameTimings {
+  // Asked for: replay the draw list after the draw stage through the plainest immediate-mode loop
+  // (see drawRawPolygons) and present it again, timed as the raw draw.
+  bool withRawDraw = false;
   std::array<double, kFrameStageCount> stageMs{};
   double frameMs = 0.0;
   std::size_t polygons = 0;  // in the draw list

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "model/model_state.h"
 #include "model/texture_list.h"
+#include "render/texture_cache.h"
 #include "render/viewport.h"
 #include "scenefile/scene_assets.h"
 #include "sim/collisions.h"
@@ -33,6 +34,7 @@ struct ViewState {
 
   ModelState model;
   TextureList textures;
+  TextureCache textureCache;  // the textures' GL objects in the view's context
   SoundTable soundTable;
   SoundRegistry sounds;
   Settings settings;

@@ -90,10 +90,11 @@ void BM_DrawPolygonList(benchmark::State& state, char shading) {
   ModelState& model = scene->model;
   prepareFrame(model, true);
   DrawList drawList = rebuildPolygons(model, settings);
+  TextureCache cache;
   for (auto _ : state) {
     clearFrame(0, 0.0f, 0.0f, 0.0f);
     setCamera(viewport, *model.activeCamera, model.viewerPose);
-    drawPolygonList(drawList, *model.viewerPose, scene->textures, settings);
+    drawPolygonList(drawList, *model.viewerPose, cache, scene->textures, settings);
     glFinish();
   }
   countPerFrame(state, drawList);

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
+#include "app/cli/json_writer.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
 #include "model/kinematics.h"
@@ -26,7 +28,8 @@ constexpr long kMaxWarmUpFrames = 50;
 constexpr float kCopySpacing = 60.0f;  // metres between added craft
 
 constexpr const char* kBenchUsage =
-    "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S]\n";
+    "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "
+    "[--json OUT]\n";
 
 struct BenchOptions {
   bool demo = false;
@@ -34,17 +37,22 @@ struct BenchOptions {
   long frames = 500;
   int craft = 0;
   int shots = 0;
+  std::string json;
 };
 
-// Takes --frames, --craft or --shots with its value.
+// Takes --frames, --craft, --shots or --json with its value.
 bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOptions& options,
                       std::string& error) {
-  if (name != "--frames" && name != "--craft" && name != "--shots") {
+  if (name != "--frames" && name != "--craft" && name != "--shots" && name != "--json") {
     error = "unknown option " + name;
     return false;
   }
   std::string value;
   if (!cursor.takeValue(name, value, error)) return false;
+  if (name == "--json") {
+    options.json = value;
+    return true;
+  }
   const bool valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
                      : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
                                          : parseWhole(value, 0, 100000, options.shots);
@@ -112,9 +120,11 @@ struct Samples {
   std::vector<double> frame, polygons, identities, shots;
 };
 
+constexpr const char* kStageNames[kFrameStageCount] = {"rebuild",  "dynamics", "collisions", "draw",
+                                                       "raw draw", "controls", "sweep"};
+
+// The whole frame leaves out the raw draw, which is the benchmark's own addition.
 void printTable(const Samples& samples, long measured, long warmUp) {
-  static constexpr const char* kStageNames[kFrameStageCount] = {"rebuild", "dynamics+collisions",
-                                                                "draw", "controls", "sweep"};
   std::printf("vev-scene bench: %ld frames measured after %ld warm-up frames, %dx%d on OSMesa\n",
               measured, warmUp, kWidth, kHeight);
   std::printf("%-22s %10s %10s\n", "stage", "median ms", "p95 ms");
@@ -127,6 +137,34 @@ void printTable(const Samples& samples, long measured, long warmUp) {
   std::printf("per frame (median): %.0f polygons, %.0f identities, %.0f shots\n",
               percentile(samples.polygons, 0.5), percentile(samples.identities, 0.5),
               percentile(samples.shots, 0.5));
+}
+
+void writeStage(JsonWriter& json, const char* name, const std::vector<double>& samples) {
+  json.key(name).beginObject();
+  json.key("median").value(static_cast<float>(percentile(samples, 0.5)));
+  json.key("p95").value(static_cast<float>(percentile(samples, 0.95)));
+  json.endObject();
+}
+
+// The table as JSON: each stage's median and 95th percentile in ms, and the counts per frame.
+bool writeJson(const std::string& path, const Samples& samples, long measured) {
+  JsonWriter json;
+  json.beginObject();
+  json.key("frames").value(static_cast<std::int64_t>(measured));
+  json.key("stages").beginObject();
+  for (std::size_t i = 0; i < kFrameStageCount; ++i)
+    writeStage(json, kStageNames[i], samples.stages[i]);
+  writeStage(json, "whole frame", samples.frame);
+  json.endObject();
+  json.key("perFrame").beginObject();
+  json.key("polygons").value(static_cast<std::int64_t>(percentile(samples.polygons, 0.5)));
+  json.key("identities").value(static_cast<std::int64_t>(percentile(samples.identities, 0.5)));
+  json.key("shots").value(static_cast<std::int64_t>(percentile(samples.shots, 0.5)));
+  json.endObject();
+  json.endObject();
+  std::ofstream out(path, std::ios::binary);
+  out << json.text() << '\n';
+  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -154,6 +192,7 @@ int runBench(const std::vector<std::string>& args) {
     keepShotsInFlight(view.model, options->shots);
     tick(view.model, view.pilot);
     FrameTimings timings;
+    timings.withRawDraw = true;
     runFrame(
         view, [&context] { context->finish(); }, &timings);
     if (frame <= warmUp) continue;
@@ -165,6 +204,10 @@ int runBench(const std::vector<std::string>& args) {
     samples.shots.push_back(countShots(view.model));
   }
   printTable(samples, options->frames - warmUp, warmUp);
+  if (!options->json.empty() && !writeJson(options->json, samples, options->frames - warmUp)) {
+    std::fprintf(stderr, "vev-scene bench: cannot write %s\n", options->json.c_str());
+    return 1;
+  }
   return loaded ? 0 : 1;
 }
 

@@ -148,7 +148,8 @@ TEST(BenchCommand, PrintsEveryStageWithMedianAndPercentile) {
   const SceneRun run = runScene("bench " + kFight + " --frames 30 --craft 2 --shots 5");
   ASSERT_EQ(run.status, 0) << run.err;
   for (const char* stage :
-       {"rebuild", "dynamics+collisions", "draw", "controls", "sweep", "whole frame"}) {
+       {"rebuild", "dynamics", "collisions", "draw", "raw draw", "controls", "sweep",
+        "whole frame"}) {
     EXPECT_NE(run.out.find(stage), std::string::npos) << stage;
   }
   // Hawk and drone, a copy of each, and the five shots kept in flight.

@@ -36,7 +36,7 @@ class DrawingTest : public GlTest {
   void draw(std::vector<Polygon>& polygons) {
     DrawList list;
     for (Polygon& p : polygons) list.push_back(&p);
-    drawPolygonList(list, camera_, textures_, settings_);
+    drawPolygonList(list, camera_, cache_, textures_, settings_);
   }
 
   // A 2 x 2 texture: bottom row red, green; top row blue, white.
@@ -64,6 +64,7 @@ class DrawingTest : public GlTest {
   }
 
   TextureList textures_;
+  TextureCache cache_;
   RenderSettings settings_;
 };
 

@@ -37,7 +37,7 @@ class LitQuadTest : public GlTest {
   void draw() {
     DrawList list;
     for (Polygon& p : polygons_) list.push_back(&p);
-    drawPolygonList(list, camera_, textures_, settings_);
+    drawPolygonList(list, camera_, cache_, textures_, settings_);
   }
 
   // The colour the light gives a vertex at `position`, computed here in double precision.
@@ -71,6 +71,7 @@ class LitQuadTest : public GlTest {
   std::unique_ptr<SceneNode> node_;
   std::vector<Polygon> polygons_;
   TextureList textures_;
+  TextureCache cache_;
   RenderSettings settings_;
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "model/texture_list.h"
+#include "render/render_settings.h"
+
+namespace vev {
+
+// GL texture objects for the images of a texture list, each sent to GL once, the first time a
+// frame draws with it, and bound from then on. The names belong to the GL context that was
+// current then; a name that the current context does not know is uploaded again. Owned by the
+// view beside its texture list; `forget` it when that list is replaced.
+class TextureCache {
+ public:
+  // Binds the image of `entry` (an entry of `textures`) with the frame's wrapping, uploading it
+  // first when needed; false, with nothing bound, when the entry has no image to show.
+  bool bind(const TextureList& textures, const TextureEntry& entry, const RenderSettings& settings);
+  // Drops every name (without deleting them: their context may be gone).
+  void forget();
+
+ private:
+  std::size_t indexOf(const TextureList& textures, const TextureEntry& entry) const;
+
+  std::vector<unsigned int> names_;  // by entry index; 0 for not uploaded
+};
+
+}  // namespace vev
