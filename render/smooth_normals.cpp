@@ -14,6 +14,15 @@ namespace {
 
 constexpr float kSamePosition = 0.001f;
 
+// Whether |d| < kSamePosition, as the square root would tell, taking it only near the limit.
+bool isNear(const Vec3& d) {
+  constexpr float kSquare = kSamePosition * kSamePosition;
+  const float squared = dot(d, d);
+  if (squared < 0.999f * kSquare) return true;
+  if (squared > 1.001f * kSquare) return false;
+  return std::sqrt(squared) < kSamePosition;
+}
+
 bool isSmoothFilled(const Polygon& polygon) {
   return polygon.smooth && !polygon.outline && polygon.vertices.size() >= 3;
 }
@@ -64,6 +73,14 @@ class VertexCubes {
       entries_.push_back({cubeOf(vertices[i]->position), i});
     }
     std::sort(entries_.begin(), entries_.end());
+    // Where each vertex's own cube starts and ends among the sorted entries.
+    ownCube_.resize(vertices.size());
+    for (std::size_t first = 0; first < entries_.size();) {
+      std::size_t last = first + 1;
+      while (last < entries_.size() && !(entries_[first] < entries_[last])) ++last;
+      for (std::size_t k = first; k < last; ++k) ownCube_[entries_[k].vertex] = {first, last};
+      first = last;
+    }
   }
 
   // The mean normal of the vertices closer to vertex i than the merge distance, itself included.
@@ -78,6 +95,13 @@ class VertexCubes {
     const auto [z0, z1] = range(2);
     Vec3 sum{};
     int count = 0;
+    // Mostly the merge distance stays inside the vertex's own cube, whose entries are known.
+    if (x0 == x1 && y0 == y1 && z0 == z1) {
+      const auto [first, last] = ownCube_[i];
+      addEntries(entries_.begin() + static_cast<std::ptrdiff_t>(first),
+                 entries_.begin() + static_cast<std::ptrdiff_t>(last), p, sum, count);
+      return count > 0 ? (1.0f / static_cast<float>(count)) * sum : vertices_[i]->normal;
+    }
     for (std::int64_t x = x0; x <= x1; ++x) {
       for (std::int64_t y = y0; y <= y1; ++y) {
         for (std::int64_t z = z0; z <= z1; ++z) addCube({x, y, z}, p, sum, count);
@@ -87,11 +111,17 @@ class VertexCubes {
   }
 
  private:
+  using Entry = std::vector<CubeEntry>::const_iterator;
+
   void addCube(const CubeKey& key, const Vec3& p, Vec3& sum, int& count) const {
     const auto [first, last] = std::equal_range(entries_.begin(), entries_.end(), CubeEntry{key});
+    addEntries(first, last, p, sum, count);
+  }
+
+  void addEntries(Entry first, Entry last, const Vec3& p, Vec3& sum, int& count) const {
     for (auto entry = first; entry != last; ++entry) {
       const PolygonVertex& other = *vertices_[entry->vertex];
-      if (length(other.position - p) < kSamePosition) {
+      if (isNear(other.position - p)) {
         sum = sum + other.normal;
         ++count;
       }
@@ -100,6 +130,7 @@ class VertexCubes {
 
   const std::vector<PolygonVertex*>& vertices_;
   std::vector<CubeEntry> entries_;
+  std::vector<std::pair<std::size_t, std::size_t>> ownCube_;  // by vertex
 };
 
 void averageNormals(std::span<Polygon> polygons) {
