@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "app/news.h"
+#include "scenefile/load_report.h"
 #include "scenefile/loader.h"
 #include "sim/node_kind.h"
 #include "sound/sound_switch.h"
@@ -32,6 +34,10 @@ constexpr Command kCommands[] = {
     {kToggleCollisionDebug, "", "Show the collision tests", CommandKind::Toggle},
     {kTogglePanel, "", "Head-up display on/off", CommandKind::Toggle},
     {kToggleSimpleShapes, "", "Simple shapes", CommandKind::Toggle},
+    {kToggleAttack, "", "Opponents attack", CommandKind::Toggle},
+    {kRestart, "", "Restart demonstration", CommandKind::Action},
+    {kTogglePause, "", "Pause", CommandKind::Toggle},
+    {kToggleFullScreen, "", "Full Screen", CommandKind::Toggle},
 };
 
 constexpr int kToolbar[] = {
@@ -40,7 +46,7 @@ constexpr int kToolbar[] = {
     kNextCamera,           kToolbarSeparator, kGraphicsLabel,    kToggleTextures,
     kToggleClampTextures,  kToggleWireFrame,  kTogglePanel,      kToggleSimpleShapes,
     kToolbarSeparator,     kToggleSound,      kToggleJoystick,   kToolbarSeparator,
-    kToggleCollisionDebug,
+    kToggleCollisionDebug, kToolbarSeparator, kRestart,
 };
 
 // The flags switch to 0 only from 1: any other stored value switches them on.
@@ -70,6 +76,8 @@ SettingsFlag toggledFlag(int id) {
       return &Settings::panel;
     case kToggleSimpleShapes:
       return &Settings::simpleShapes;
+    case kToggleAttack:
+      return &Settings::attack;
     default:
       return nullptr;
   }
@@ -136,11 +144,14 @@ void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile
       addSceneFile(view, chooseSceneFile ? chooseSceneFile() : std::string(), onUnreadableTexture);
       return;
     case kNextIdentity:
-      nextControlled(view.model);
+    case kPreviousIdentity: {
+      const Identity* before = view.model.controlled;
+      (id == kNextIdentity ? nextControlled : previousControlled)(view.model);
+      if (view.model.controlled && view.model.controlled != before) {
+        view.news.push_back(controllingNews(*view.model.controlled));
+      }
       return;
-    case kPreviousIdentity:
-      previousControlled(view.model);
-      return;
+    }
     case kNextCamera:
       nextCamera(view.model);
       return;
@@ -166,14 +177,32 @@ void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile
   }
 }
 
+// Lines of the file with a finding of the checker, as `vev-scene check` would list them.
+int linesWithFindings(const LoadReport& report) {
+  int lines = 0;
+  int last = -1;
+  for (const LoadFinding& finding : report.findings()) {
+    if (finding.line != last) ++lines;
+    last = finding.line;
+  }
+  return lines;
+}
+
 bool addSceneFile(ViewState& view, const std::string& path,
                   const UnreadableTextureHandler& onUnreadableTexture) {
   if (path.empty()) return false;
   view.model.frameReady = 0;
   SceneAssets assets = view.assets(onUnreadableTexture);
-  const bool loaded = loadSceneFile(path, view.model, assets);
+  LoadReport report;
+  const bool loaded = loadSceneFile(path, view.model, assets, &report);
   view.model.frameReady = 1;
-  return loaded;
+  if (!loaded) {
+    view.news.push_back(unreadableNews(path));
+    return false;
+  }
+  view.news.push_back(
+      addedNews(*lastIdentity(view.model.scene.get()), path, linesWithFindings(report)));
+  return true;
 }
 
 void nextControlled(ModelState& model) {

@@ -31,6 +31,11 @@ enum CommandId : int {
   kToggleCollisionDebug = 32788,
   kTogglePanel = 32789,
   kToggleSimpleShapes = 32790,
+  // Our own, beyond the program's original commands.
+  kToggleAttack = 32791,
+  kRestart = 32792,
+  kTogglePause = 32793,
+  kToggleFullScreen = 32794,
 };
 
 enum class CommandKind {

@@ -1,5 +1,8 @@
 #include "app/demo_pilot.h"
 
+#include "app/attack_pilot.h"
+#include "sim/node_kind.h"
+
 namespace vev {
 namespace {
 
@@ -18,12 +21,37 @@ void pressPilotKeys(KeyStates& keys, int pilotTick) {
   keys[kRight] = turning ? 1 : 0;
 }
 
+// The keys a pilot held stay down until someone lets them go; the trigger key of a destroyed
+// craft is the simulation's own.
+void releasePilotKeys(ModelState& model) {
+  for (Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (it == model.controlled || isShot(*it)) continue;
+    const KeyCode trigger = it->damage ? it->damage->triggerKey : 0;
+    for (int key = 0; key < kKeyCount; ++key) {
+      if (key != trigger) it->keys[static_cast<std::size_t>(key)] = 0;
+    }
+  }
+}
+
+void flyAttack(ModelState& model) {
+  if (!model.controlled) return;
+  for (Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (it != model.controlled) pressAttackKeys(*it, *model.controlled, model.frameStepSeconds());
+  }
+}
+
 }  // namespace
 
 bool tick(ModelState& model, DemoPilot& pilot) {
   if (model.frameReady != 1) return false;
   pilot.pilotTick = (pilot.pilotTick + 1) % kTicksPerCycle;
-  if (model.scene) {
+  if (pilot.attack != pilot.attacking) {
+    releasePilotKeys(model);
+    pilot.attacking = pilot.attack;
+  }
+  if (pilot.attack) {
+    flyAttack(model);
+  } else if (model.scene) {
     for (Identity* it = model.scene->next.get(); it; it = it->next.get()) {
       pressPilotKeys(it->keys, pilot.pilotTick);
     }

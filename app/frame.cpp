@@ -1,12 +1,16 @@
 #include "app/frame.h"
 
+#include <algorithm>
 #include <chrono>
+#include <vector>
 
 #include "app/free_camera.h"
+#include "app/news.h"
 #include "hud/hud.h"
 #include "render/renderer.h"
 #include "sim/controls.h"
 #include "sim/dynamics.h"
+#include "sim/node_kind.h"
 #include "sim/sweep.h"
 #include "sound/sound_control.h"
 
@@ -32,6 +36,23 @@ void drawHudAndPanel(ViewState& view) {
   drawHud(model.scene.get(), model.controlled, model.activeCamera, hudView,
           view.settings.panel != 0);
   drawControlPanel(model.controlled, view.settings.idHelp != 0, model.activeCamera, hudView);
+}
+
+// The craft (not shots) destroyed so far, in list order.
+std::vector<const Identity*> destroyedCraft(const ModelState& model) {
+  std::vector<const Identity*> craft;
+  for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (!isShot(*it) && isDestroyed(*it)) craft.push_back(it);
+  }
+  return craft;
+}
+
+void tellNewlyDestroyed(ViewState& view, const std::vector<const Identity*>& before) {
+  for (const Identity* it : destroyedCraft(view.model)) {
+    if (std::find(before.begin(), before.end(), it) == before.end()) {
+      view.news.push_back(destroyedNews(*it));
+    }
+  }
 }
 
 // Reads the clock around the stages of one frame, only when timings were asked for.
@@ -89,12 +110,14 @@ void runFrame(ViewState& view, const std::function<void()>& present, FrameTiming
   DrawList drawList = rebuildPolygons(model, render);
   clock.stop(FrameStage::rebuild);
   view.collisionLines.clear();
+  const std::vector<const Identity*> destroyedBefore = destroyedCraft(model);
   clock.start();
   double collisionMs = 0.0;
   stepDynamics(model, drawList, view.settings.collisionDebug ? &view.collisionLines : nullptr,
                timings ? &collisionMs : nullptr);
   clock.stop(FrameStage::dynamics);
   clock.split(FrameStage::dynamics, FrameStage::collisions, collisionMs);
+  tellNewlyDestroyed(view, destroyedBefore);
   clock.start();
   drawPolygonList(drawList, *model.viewerPose, view.textureCache, view.textures, render);
   drawLineSegments(view.collisionLines);
@@ -116,11 +139,33 @@ void runFrame(ViewState& view, const std::function<void()>& present, FrameTiming
   const Pose& listener = model.viewerPose ? *model.viewerPose : model.freeCamera;
   updateSounds(view.sounds, model.scene.get(), listener,
                SoundMix{.enabled = view.settings.soundEnabled == 1});
+  const Identity* controlledBefore = model.controlled;
   clock.start();
   sweepSpent(model);
   clock.stop(FrameStage::sweep);
+  if (model.controlled && model.controlled != controlledBefore) {
+    view.news.push_back(controllingNews(*model.controlled));
+  }
   model.frameReady = 1;
   clock.finish(drawList.size());
+}
+
+void drawHeldFrame(ViewState& view) {
+  const RenderSettings render = view.settings.renderSettings();
+  ensureControlled(view.model);
+  beginDrawing(view);
+  drawHudAndPanel(view);
+  DrawList drawList;
+  for (Identity* it = view.model.scene.get(); it; it = it->next.get()) {
+    for (Polygon& polygon : it->polygons) drawList.push_back(&polygon);
+  }
+  drawPolygonList(drawList, *view.model.viewerPose, view.textureCache, view.textures, render);
+  resetCurrentMatrix();
+}
+
+bool tickView(ViewState& view) {
+  view.pilot.attack = view.settings.attack != 0;
+  return tick(view.model, view.pilot);
 }
 
 void drawStillFrame(ViewState& view) {

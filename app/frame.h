@@ -32,6 +32,13 @@ struct FrameTimings {
 void runFrame(ViewState& view, const std::function<void()>& present,
               FrameTimings* timings = nullptr);
 
+// The last frame drawn again, as it was: clear, camera, HUD and control panel, and the polygons
+// the last frame built, without rebuilding or simulating anything. For a paused view.
+void drawHeldFrame(ViewState& view);
+
+// One timer tick of the view: the pilot that the settings choose presses its keys (see tick).
+bool tickView(ViewState& view);
+
 // The drawing of a frame without the simulation: clear, camera, HUD and control panel, rebuild
 // and draw. Explosion clocks and the kinds rebuilt every frame still advance, so stills of
 // effects can be taken.

@@ -7,7 +7,8 @@
 namespace vev {
 
 // The user's options. All but `collisionDebug` are stored between runs under the names in
-// the comments; the defaults are those of a first run.
+// the comments; the defaults are those of a first run. `attack` is our own, beside the eight the
+// program has always kept.
 struct Settings {
   std::int32_t shading = 's';        // "shading": 's' solid, 'f' flat, 'w' wireframe
   std::int32_t textures = 1;         // "tex"
@@ -17,6 +18,7 @@ struct Settings {
   std::int32_t clampTextures = 1;    // "clamptex"
   std::int32_t panel = 1;            // "panel": draw the HUD at all
   std::int32_t simpleShapes = 0;     // "simpleshapes"
+  std::int32_t attack = 0;           // "attack": the computer-flown craft fight the controlled one
   std::int32_t collisionDebug = 0;   // not stored: draw the collision test's vectors
 
   RenderSettings renderSettings() const {

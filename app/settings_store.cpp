@@ -20,6 +20,7 @@ constexpr StoredSetting kStoredSettings[] = {
     {"clamptex", &Settings::clampTextures},
     {"panel", &Settings::panel},
     {"simpleshapes", &Settings::simpleShapes},
+    {"attack", &Settings::attack},
 };
 
 constexpr std::int32_t kVersion = 322;

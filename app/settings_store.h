@@ -20,10 +20,10 @@ class SettingsStore {
   virtual std::int32_t readSettingNumber(std::string_view name, std::int32_t fallback) = 0;
 };
 
-// The eight stored settings, each defaulted when absent; `collisionDebug` starts off.
+// The nine stored settings, each defaulted when absent; `collisionDebug` starts off.
 Settings readSettings(SettingsStore& store);
 
-// Writes the eight stored settings in their fixed order; 0 when all were stored, 1 otherwise.
+// Writes the nine stored settings in their fixed order; 0 when all were stored, 1 otherwise.
 int writeSettings(SettingsStore& store, const Settings& settings);
 
 // The author's name and the version, written at every start and never read.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/demo_pilot.h"
 #include "app/settings.h"
@@ -40,8 +42,9 @@ struct ViewState {
   Settings settings;
   Viewport viewport;
   DemoPilot pilot;
-  Joystick* joystick = nullptr;  // none until the program attaches one
-  DebugLines collisionLines;     // this frame's collision test vectors, when shown
+  Joystick* joystick = nullptr;   // none until the program attaches one
+  DebugLines collisionLines;      // this frame's collision test vectors, when shown
+  std::vector<std::string> news;  // what to tell the player, oldest first (see news.h)
 };
 
 }  // namespace vev

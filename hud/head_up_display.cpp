@@ -8,6 +8,7 @@
 #include "hud/indicator.h"
 #include "hud/item_params.h"
 #include "hud/radar.h"
+#include "hud/target_box.h"
 #include "hud/text_items.h"
 #include "render/hud_primitives.h"
 #include "sim/node_kind.h"
@@ -96,6 +97,12 @@ void drawHudItem(const SceneNode& node, const Identity* scene, const Identity& c
     drawIndicator(node, frame);
   } else if (isKind(node, "CIRCUL")) {
     drawCircle(node, frame);
+  } else if (isKind(node, "TARGETBOX")) {
+    const Pose* camera = frame.camera ? frame.camera : frame.view.freeCamera;
+    for (const HudSegment& mark : targetBoxMarks(node, controlled, camera, frame.view.aspect)) {
+      hudLine(colour, frame.view, frame.camera, nullptr, mark.hFrom, mark.vFrom, mark.hTo,
+              mark.vTo);
+    }
   }
 }
 

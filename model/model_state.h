@@ -18,6 +18,9 @@ struct ModelState {
   ModelState(const ModelState&) = delete;
   ModelState& operator=(const ModelState&) = delete;
 
+  // Releases the scene and puts every value back as a new model has it.
+  void reset();
+
   std::unique_ptr<Identity> scene;  // head of the Identity list
   Identity* controlled = nullptr;   // the Identity under user control
   Pose* activeCamera = nullptr;     // the pose used as camera this frame

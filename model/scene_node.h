@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ struct Shape {
   // Mode 5: world points that move with the node; mode 6: points in the node's own coordinates.
   std::array<Vec3, 4> mapPoints{};
   std::string texturePath;  // scene directory followed by the texture file name
+  // Our own: the colour a textured face shows while its texture is not drawn (textures switched
+  // off, or an image that cannot be shown); without it, the face keeps its lit colour.
+  std::optional<std::array<float, 4>> untextured;
 };
 
 // One point of a node's vertex list, in the node's own coordinates (HUD items: HUD-plane points).

@@ -32,6 +32,8 @@ class TextureList {
   TextureEntry& append(const std::string& path);
 
   const std::deque<TextureEntry>& entries() const { return entries_; }
+  // Forgets every entry, for a scene built anew.
+  void clear() { entries_.clear(); }
 
  private:
   std::deque<TextureEntry> entries_;

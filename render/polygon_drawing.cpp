@@ -2,11 +2,13 @@
 
 #include <GL/gl.h>
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "model/scene_node.h"
 #include "render/draw_order.h"
 
 namespace vev {
@@ -62,10 +64,24 @@ void drawOutline(const Polygon& polygon, bool flat) {
   glEnd();
 }
 
-void drawFilled(const Polygon& polygon, bool flat, bool useTexture, bool blend) {
+// The colour that a textured face drawn without its texture shows instead of its lit colour, if
+// its shape names one.
+const std::array<float, 4>* shownUntextured(const Polygon& polygon, bool textureBound) {
+  if (!polygon.textured || textureBound || !polygon.owner || !polygon.owner->shape) return nullptr;
+  const auto& untextured = polygon.owner->shape->untextured;
+  return untextured ? &*untextured : nullptr;
+}
+
+void drawFilled(const Polygon& polygon, bool flat, bool useTexture, bool blend,
+                const std::array<float, 4>* plainColour) {
   if (useTexture) glEnable(GL_TEXTURE_2D);
   if (blend) glEnable(GL_BLEND);
-  if (flat) setColour(polygon.vertices.front());
+  if (plainColour) {
+    glColor4fv(plainColour->data());
+    flat = true;
+  } else if (flat) {
+    setColour(polygon.vertices.front());
+  }
   glBegin(GL_TRIANGLE_FAN);
   for (const PolygonVertex& vertex : polygon.vertices) {
     if (!flat) setColour(vertex);
@@ -85,7 +101,8 @@ void drawPass(const std::vector<const Polygon*>& faces, bool textureBound, const
     if (polygon->outline || wire) {
       drawOutline(*polygon, flat);
     } else if (polygon->twoSided || facesCamera(*polygon, camera)) {
-      drawFilled(*polygon, flat, polygon->textured && textureBound, polygon->blend != 0);
+      drawFilled(*polygon, flat, polygon->textured && textureBound, polygon->blend != 0,
+                 shownUntextured(*polygon, textureBound));
     }
   }
 }

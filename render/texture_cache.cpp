@@ -58,4 +58,11 @@ void TextureCache::forget() {
   names_.clear();
 }
 
+void TextureCache::release() {
+  for (const GLuint name : names_) {
+    if (name != 0) glDeleteTextures(1, &name);
+  }
+  forget();
+}
+
 }  // namespace vev

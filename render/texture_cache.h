@@ -19,6 +19,8 @@ class TextureCache {
   bool bind(const TextureList& textures, const TextureEntry& entry, const RenderSettings& settings);
   // Drops every name (without deleting them: their context may be gone).
   void forget();
+  // Deletes every name from the current GL context and forgets them.
+  void release();
 
  private:
   std::size_t indexOf(const TextureList& textures, const TextureEntry& entry) const;

@@ -92,6 +92,10 @@ void readAmbient(SceneReader& reader, Shape& shape) {
   shape.lit = 1;
 }
 
+void readUntextured(SceneReader& reader, Shape& shape) {
+  shape.untextured = readColour(reader);
+}
+
 void readSpecular(SceneReader& reader, Shape& shape) {
   shape.specular = readColour(reader);
   shape.lit = 1;

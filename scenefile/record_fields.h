@@ -46,6 +46,7 @@ void readDiffuse(SceneReader& reader, Shape& shape);
 // `amb` and `spec` make the shape lit.
 void readAmbient(SceneReader& reader, Shape& shape);
 void readSpecular(SceneReader& reader, Shape& shape);
+void readUntextured(SceneReader& reader, Shape& shape);
 void readWire(SceneReader& reader, Shape& shape);
 void readMapPoints(SceneReader& reader, Shape& shape);
 

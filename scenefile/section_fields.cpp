@@ -172,6 +172,7 @@ constexpr NodeField kNodeFields[] = {
     {"amb", intoShape<readAmbient>, kGeometry | kJet | kLaserCannon},
     {"color2", intoShape<readAmbient>, kHudItem},
     {"texture", readNodeTexture, kGeometry},
+    {"untextured", intoShape<readUntextured>, kGeometry},
     {"maps", intoShape<readMapPoints>, kGeometry},
     {"wire", intoShape<readWire>, kGeometry | kEquipment},
     {"sound", readNodeSound, kEquipment},

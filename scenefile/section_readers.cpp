@@ -55,6 +55,7 @@ constexpr SectionKeyword kSectionKeywords[] = {
     {"CIRCUL", readHudItemSection},
     {"RADAR", readHudItemSection},
     {"SPEEDMETER", readHudItemSection},
+    {"TARGETBOX", readHudItemSection},
 };
 
 }  // namespace

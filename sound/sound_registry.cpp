@@ -23,4 +23,9 @@ SoundEntry* SoundRegistry::findEntry(int slot) {
   return nullptr;
 }
 
+void SoundRegistry::clear() {
+  table_.freeSamples();
+  entries_.clear();
+}
+
 }  // namespace vev

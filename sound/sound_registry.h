@@ -35,6 +35,8 @@ class SoundRegistry {
   const std::deque<SoundEntry>& entries() const { return entries_; }
   std::deque<SoundEntry>& entries() { return entries_; }
   SoundTable& table() { return table_; }
+  // Stops and frees every registered sound and forgets the entries; the table stays open.
+  void clear();
 
  private:
   SoundTable& table_;

@@ -4,6 +4,10 @@ namespace vev {
 
 void soundOff(SoundRegistry& sounds, std::int32_t& soundEnabled) {
   soundEnabled = 0;
+  silenceLoops(sounds);
+}
+
+void silenceLoops(SoundRegistry& sounds) {
   for (const SoundEntry& entry : sounds.entries()) {
     if (entry.looping == 1) sounds.table().setVolume(entry.sampleSlot, 0);
   }

@@ -12,4 +12,8 @@ namespace vev {
 void soundOff(SoundRegistry& sounds, std::int32_t& soundEnabled);
 void soundOn(std::int32_t& soundEnabled);
 
+// Silences every started jet loop, as while the program is paused; the next frame's sound
+// control gives them their volume back.
+void silenceLoops(SoundRegistry& sounds);
+
 }  // namespace vev

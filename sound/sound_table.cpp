@@ -19,12 +19,23 @@ bool SoundTable::init() {
 
 void SoundTable::close() {
   if (!ready_) return;
+  freeEverySample();
+  library_->close();
+  ready_ = false;
+}
+
+void SoundTable::freeSamples() {
+  if (!ready_) return;
+  for (int slot = 0; slot < kSlotCount; ++slot) stop(slot);
+  freeEverySample();
+  channels_.fill(0);
+}
+
+void SoundTable::freeEverySample() {
   for (int& sample : samples_) {
     if (sample != 0) library_->freeSample(sample);
     sample = 0;
   }
-  library_->close();
-  ready_ = false;
 }
 
 int SoundTable::load(const std::string& path) {

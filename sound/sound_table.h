@@ -23,6 +23,8 @@ class SoundTable {
   bool init();
   // Frees every sample and closes the library.
   void close();
+  // Stops and frees every sample, keeping the library open.
+  void freeSamples();
   // Loads a sample into the first empty slot; -1 when the load fails or every slot is taken.
   int load(const std::string& path);
   void play(int slot, bool looping);
@@ -38,6 +40,7 @@ class SoundTable {
 
  private:
   bool hasSample(int slot) const;
+  void freeEverySample();
 
   std::unique_ptr<SoundLibrary> library_;
   std::array<int, kSlotCount> samples_{};

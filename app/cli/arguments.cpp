@@ -57,4 +57,10 @@ bool parseSceneArguments(const std::vector<std::string>& args, bool& demo,
   return true;
 }
 
+bool parsePilot(std::string_view text, bool& attack) {
+  if (text != "demo" && text != "attack") return false;
+  attack = text == "attack";
+  return true;
+}
+
 }  // namespace vev

@@ -13,6 +13,9 @@ namespace vev {
 bool parseWhole(std::string_view text, long low, long high, long& value);
 bool parseWhole(std::string_view text, int low, int high, int& value);
 
+// The pilot named by --pilot: "demo" (the demonstration pilot) or "attack"; false when neither.
+bool parsePilot(std::string_view text, bool& attack);
+
 // Walks the arguments of a subcommand: options ("-x", "--name", some followed by a value) and
 // the plain arguments between them.
 class ArgumentCursor {

@@ -29,7 +29,7 @@ constexpr float kCopySpacing = 60.0f;  // metres between added craft
 
 constexpr const char* kBenchUsage =
     "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "
-    "[--json OUT]\n";
+    "[--json OUT] [--pilot demo|attack]\n";
 
 struct BenchOptions {
   bool demo = false;
@@ -38,12 +38,14 @@ struct BenchOptions {
   int craft = 0;
   int shots = 0;
   std::string json;
+  bool attack = false;
 };
 
 // Takes --frames, --craft, --shots or --json with its value.
 bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOptions& options,
                       std::string& error) {
-  if (name != "--frames" && name != "--craft" && name != "--shots" && name != "--json") {
+  if (name != "--frames" && name != "--craft" && name != "--shots" && name != "--json" &&
+      name != "--pilot") {
     error = "unknown option " + name;
     return false;
   }
@@ -52,6 +54,10 @@ bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOpti
   if (name == "--json") {
     options.json = value;
     return true;
+  }
+  if (name == "--pilot") {
+    if (!parsePilot(value, options.attack)) error = "bad value for --pilot: " + value;
+    return error.empty();
   }
   const bool valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
                      : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
@@ -185,12 +191,13 @@ int runBench(const std::vector<std::string>& args) {
   const bool loaded = loadRunScene(view, options->demo, options->files);
   addCraftCopies(view, options->demo ? demoCraftFiles() : options->files, options->craft);
   resize(view.viewport, kWidth, kHeight);
+  view.settings.attack = options->attack ? 1 : 0;
 
   const long warmUp = std::min(kMaxWarmUpFrames, options->frames / 5);
   Samples samples;
   for (long frame = 1; frame <= options->frames; ++frame) {
     keepShotsInFlight(view.model, options->shots);
-    tick(view.model, view.pilot);
+    tickView(view);
     FrameTimings timings;
     timings.withRawDraw = true;
     runFrame(

@@ -29,7 +29,8 @@ constexpr int kHeight = 600;
 
 constexpr const char* kRunUsage =
     "usage: vev-scene run (--demo | FILE...) --frames N [--keys SCRIPT] "
-    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel]\n";
+    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
+    "[--pilot demo|attack]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -97,6 +98,7 @@ int runRun(const std::vector<std::string>& args) {
   bool ok = loadRunScene(view, options->demo, options->files);
   resize(view.viewport, kWidth, kHeight);
   if (options->helpPanel) view.settings.idHelp = 1;
+  view.settings.attack = options->attack ? 1 : 0;
 
   // The sound device plays in real time, so a run that is heard keeps the window timer's pace.
   const std::chrono::milliseconds frameStep(view.model.frameStepMs);
@@ -108,7 +110,7 @@ int runRun(const std::vector<std::string>& args) {
       std::this_thread::sleep_until(nextTick);
     }
     applyKeyEvents(events, nextEvent, frame, view.model.keyState);
-    tick(view.model, view.pilot);
+    tickView(view);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
     runFrame(view, [&] {
       if (picture && !writePngFile(pictureName(options->pngPrefix, frame), kWidth, kHeight,

@@ -15,7 +15,7 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
   }
   std::string value;
   if (name != "--frames" && name != "--keys" && name != "--png-every" && name != "--png-prefix" &&
-      name != "--json" && name != "--sound-wav") {
+      name != "--json" && name != "--sound-wav" && name != "--pilot") {
     error = "unknown option " + name;
     return false;
   }
@@ -31,6 +31,8 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
     options.pngPrefix = value;
   } else if (name == "--sound-wav") {
     options.soundWav = value;
+  } else if (name == "--pilot") {
+    valid = parsePilot(value, options.attack);
   } else {
     options.jsonOutput = value;
   }

@@ -17,11 +17,12 @@ struct RunOptions {
   std::string jsonOutput;
   std::string soundWav;    // the run's sound as a WAV file, in real time; empty: silent
   bool helpPanel = false;  // show the control panel of the controlled Identity
+  bool attack = false;     // --pilot attack: the computer-flown craft fight the controlled one
 };
 
 // The options of `run (--demo | FILE...) --frames N [--keys SCRIPT] [--png-every K --png-prefix
-// P] [--json OUT] [--sound-wav WAV] [--help-panel]`; empty, with the reason in `error`, when they
-// do not parse.
+// P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack]`; empty, with the reason
+// in `error`, when they do not parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace vev

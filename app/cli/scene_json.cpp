@@ -120,6 +120,7 @@ void writeShape(JsonWriter& json, const Shape* shape) {
   for (const Vec3& point : shape->mapPoints) json.numbers(point);
   json.endArray();
   json.key("texturePath").value(shape->texturePath);
+  if (shape->untextured) json.key("untextured").numbers(*shape->untextured);
   json.endObject();
 }
 

@@ -43,6 +43,8 @@ const char* iconName(int id) {
       return "panel";
     case kToggleSimpleShapes:
       return "simple-shapes";
+    case kRestart:
+      return "restart";
     default:
       return nullptr;
   }
@@ -52,6 +54,10 @@ const char* iconName(int id) {
 QString actionText(const Command& command) {
   if (command.id == kToggleWireFrame) return QObject::tr("&Wire");
   if (command.id == kToggleFlat) return QObject::tr("&Flat");
+  if (command.id == kToggleAttack) return QObject::tr("Opponents &attack");
+  if (command.id == kRestart) return QObject::tr("&Restart demonstration");
+  if (command.id == kTogglePause) return QObject::tr("&Pause");
+  if (command.id == kToggleFullScreen) return QObject::tr("&Full Screen");
   return QString::fromUtf8(command.description().data(),
                            static_cast<qsizetype>(command.description().size()));
 }

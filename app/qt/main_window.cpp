@@ -1,24 +1,46 @@
 #include "app/qt/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
+#include <cstdio>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/commands.h"
 #include "app/qt/about_dialog.h"
+#include "app/qt/qt_settings_store.h"
 #include "app/qt/scene_file_dialog.h"
 
 namespace vev {
+namespace {
+
+// The window's own settings sit beside the program's in the same file, under keys of their own.
+constexpr const char* kGeometryKey = "windowGeometry";
+constexpr const char* kStateKey = "windowState";
+constexpr int kNewsMs = 5000;
+
+QString settingsFileOf(const ViewSetup& setup) {
+  const auto* store = dynamic_cast<const QtSettingsStore*>(setup.settings.get());
+  return store ? store->fileName() : QString();
+}
+
+}  // namespace
 
 MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
     : QMainWindow(parent),
       dataDir_(setup.dataDir),
+      windowStateFile_(settingsFileOf(setup)),
+      newsOnStandardError_(setup.newsOnStandardError),
       view_(new SceneView(std::move(setup), this)),
       actions_(new CommandActions(this)),
-      toolbar_(new QToolBar(tr("Commands"), this)) {
-  setWindowTitle(tr("Untitled - VEV"));
+      toolbar_(new QToolBar(tr("Commands"), this)),
+      leaveFullScreen_(new QShortcut(QKeySequence(Qt::Key_Escape), this)) {
+  setWindowTitle(tr("VEV"));
   setCentralWidget(view_);
   toolbar_->setObjectName("commandBar");
   toolbar_->setMovable(true);
@@ -30,14 +52,82 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   buildMenus();
   statusBar();
   resize(800, 600);
+  restoreWindowState();
   view_->setFocus();
+  // Escape belongs to the scene's keys, but for leaving full screen.
+  leaveFullScreen_->setEnabled(false);
+  connect(leaveFullScreen_, &QShortcut::activated, this, [this] { setFullScreen(false); });
 
   connect(actions_, &CommandActions::commandTriggered, this, &MainWindow::runCommandOf);
   // Queued: the frame may have switched a setting off (a joystick that cannot be queried).
   connect(view_, &SceneView::frameFinished, this, &MainWindow::refreshCommands,
           Qt::QueuedConnection);
+  connect(view_, &SceneView::frameFinished, this, &MainWindow::tellNews, Qt::QueuedConnection);
   refreshCommands();
   keepKeysOnTheView();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  saveWindowState();
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::restoreWindowState() {
+  if (windowStateFile_.isEmpty()) return;
+  const QSettings stored(windowStateFile_, QSettings::IniFormat);
+  restoreGeometry(stored.value(kGeometryKey).toByteArray());
+  restoreState(stored.value(kStateKey).toByteArray());
+}
+
+void MainWindow::saveWindowState() {
+  if (windowStateFile_.isEmpty()) return;
+  // Full screen is a moment's choice; the window is kept as it was before.
+  if (isFullScreen()) setFullScreen(false);
+  QSettings stored(windowStateFile_, QSettings::IniFormat);
+  stored.setValue(kGeometryKey, saveGeometry());
+  stored.setValue(kStateKey, saveState());
+}
+
+void MainWindow::tellNews() {
+  std::vector<std::string>& news = view_->state().news;
+  for (const std::string& item : news) {
+    statusBar()->showMessage(QString::fromStdString(item), kNewsMs);
+    if (newsOnStandardError_) std::fprintf(stderr, "%s\n", item.c_str());
+  }
+  news.clear();
+  if (view_->paused()) statusBar()->showMessage(tr("PAUSED"));
+  const Identity* controlled = view_->state().model.controlled;
+  const QString craft = controlled ? QString::fromStdString(controlled->name) : QString();
+  if (craft != titledCraft_) {
+    titledCraft_ = craft;
+    setWindowTitle(craft.isEmpty() ? tr("VEV") : tr("VEV \u2014 %1").arg(craft));
+  }
+}
+
+void MainWindow::setFullScreen(bool on) {
+  menuBar()->setVisible(!on);
+  toolbar_->setVisible(!on);
+  statusBar()->setVisible(!on);
+  leaveFullScreen_->setEnabled(on);
+  actions_->action(kToggleFullScreen)->setChecked(on);
+  if (on) {
+    showFullScreen();
+  } else {
+    showNormal();
+  }
+  view_->setFocus();
+}
+
+void MainWindow::setPaused(bool on) {
+  view_->setPaused(on);
+  actions_->action(kTogglePause)->setChecked(on);
+  if (on) {
+    statusBar()->showMessage(tr("PAUSED"));
+  } else {
+    statusBar()->clearMessage();
+  }
 }
 
 // The view takes every key. A menu closed with Escape leaves the focus on the menu bar, and the
@@ -63,16 +153,36 @@ void MainWindow::buildMenus() {
   shading->addAction(actions_->action(kToggleWireFrame));
   shading->addAction(actions_->action(kToggleFlat));
 
-  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
-  QAction* showToolbar = toolbar_->toggleViewAction();
-  showToolbar->setText(tr("&Toolbar"));
-  viewMenu->addAction(showToolbar);
+  buildViewMenu();
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&About VEV..."), this, [this] {
     AboutDialog about(this);
     about.exec();
   });
+}
+
+// Our own commands, beside the toolbar's switch. Pause and full screen are the window's
+// shortcuts, so a scene file's keys lose only those two (Escape only while full screen).
+void MainWindow::buildViewMenu() {
+  QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
+  QAction* showToolbar = toolbar_->toggleViewAction();
+  showToolbar->setText(tr("&Toolbar"));
+  viewMenu->addAction(showToolbar);
+  viewMenu->addSeparator();
+  viewMenu->addAction(actions_->action(kToggleAttack));
+  viewMenu->addAction(actions_->action(kRestart));
+  viewMenu->addSeparator();
+  QAction* pause = actions_->action(kTogglePause);
+  pause->setShortcut(QKeySequence(Qt::Key_Pause));
+  pause->setShortcutContext(Qt::WindowShortcut);
+  viewMenu->addAction(pause);
+  QAction* fullScreen = actions_->action(kToggleFullScreen);
+  fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+  fullScreen->setShortcutContext(Qt::WindowShortcut);
+  viewMenu->addAction(fullScreen);
+  addAction(pause);
+  addAction(fullScreen);
 }
 
 // The document and editing commands every such program has. The document is empty, so there is
@@ -93,13 +203,31 @@ void MainWindow::buildDocumentMenus() {
 }
 
 void MainWindow::runCommandOf(int id) {
+  switch (id) {
+    case kRestart:
+      view_->restart();
+      break;
+    case kTogglePause:
+      setPaused(!view_->paused());
+      break;
+    case kToggleFullScreen:
+      setFullScreen(!isFullScreen());
+      break;
+    default:
+      runSceneCommand(id);
+      break;
+  }
+  refreshCommands();
+  tellNews();
+  view_->setFocus();
+}
+
+void MainWindow::runSceneCommand(int id) {
   const QString sceneDir = QDir(dataDir_).filePath("sw");
   const QString startDir = QDir(sceneDir).exists() ? sceneDir : QDir::currentPath();
   runCommand(
       view_->state(), id, [&startDir] { return chooseSceneFile(startDir); },
       view_->onUnreadableTexture());
-  refreshCommands();
-  view_->setFocus();
 }
 
 void MainWindow::refreshCommands() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QShortcut>
 #include <QToolBar>
 
 #include "app/qt/command_actions.h"
@@ -15,22 +16,39 @@ class MainWindow final : public QMainWindow {
 
  public:
   explicit MainWindow(ViewSetup setup, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   SceneView& view() { return *view_; }
   QToolBar& toolbar() { return *toolbar_; }
   QAction* commandAction(int id) const { return actions_->action(id); }
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void buildMenus();
+  void buildViewMenu();
+  void setFullScreen(bool on);
+  void setPaused(bool on);
+  void restoreWindowState();
+  void saveWindowState();
+  // Shows what the view has to tell in the status bar (and on standard error in a scripted run),
+  // and names the controlled craft in the title.
+  void tellNews();
   void buildDocumentMenus();
   void runCommandOf(int id);
+  void runSceneCommand(int id);
   void refreshCommands();
   void keepKeysOnTheView();
 
   QString dataDir_;
+  QString windowStateFile_;  // the settings file, where the window keeps its size and places
+  bool newsOnStandardError_;
   SceneView* view_;
   CommandActions* actions_;
   QToolBar* toolbar_;
+  QShortcut* leaveFullScreen_;
+  QString titledCraft_;
 };
 
 }  // namespace vev

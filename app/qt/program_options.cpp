@@ -14,7 +14,9 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
   const QCommandLineOption frames("frames", QObject::tr("Quit after N frames."), "N");
   const QCommandLineOption screenshot(
       "screenshot", QObject::tr("Save the last frame as a PNG image at PATH."), "PATH");
-  parser.addOptions({data, noAbout, frames, screenshot});
+  const QCommandLineOption pilot(
+      "pilot", QObject::tr("Who flies the other craft: demo, or attack to fight you."), "PILOT");
+  parser.addOptions({data, noAbout, frames, screenshot, pilot});
   parser.process(arguments);
   if (!parser.positionalArguments().isEmpty()) {
     error = QObject::tr("unexpected argument: %1").arg(parser.positionalArguments().front());
@@ -32,6 +34,14 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       error = QObject::tr("--frames needs a positive number, not \"%1\"").arg(parser.value(frames));
       return std::nullopt;
     }
+  }
+  if (parser.isSet(pilot)) {
+    const QString name = parser.value(pilot);
+    if (name != "demo" && name != "attack") {
+      error = QObject::tr("--pilot is demo or attack, not \"%1\"").arg(name);
+      return std::nullopt;
+    }
+    options.attack = name == "attack";
   }
   return options;
 }

@@ -8,10 +8,11 @@ namespace vev {
 
 // How the program was asked to run.
 struct ProgramOptions {
-  QString dataDir;         // --data DIR: the folder holding sw/; empty to look for one
-  bool showAbout = true;   // --no-about skips the About dialog
-  int frames = 0;          // --frames N: quit after N frames; 0 runs until the window closes
-  QString screenshotPath;  // --screenshot PATH: the last frame as PNG
+  QString dataDir;             // --data DIR: the folder holding sw/; empty to look for one
+  bool showAbout = true;       // --no-about skips the About dialog
+  int frames = 0;              // --frames N: quit after N frames; 0 runs until the window closes
+  QString screenshotPath;      // --screenshot PATH: the last frame as PNG
+  std::optional<bool> attack;  // --pilot demo|attack: which pilot flies the others, kept as set
 };
 
 // The options of a command line (its first entry is the program). Nothing, with `error` set, when

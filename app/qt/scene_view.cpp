@@ -11,9 +11,11 @@
 #include "app/key_state.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/virtual_keys.h"
+#include "app/restart.h"
 #include "render/viewport.h"
 #include "sound/openal_sound_library.h"
 #include "sound/sound_shutdown.h"
+#include "sound/sound_switch.h"
 
 namespace vev {
 
@@ -22,6 +24,7 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
       dataDir_(std::move(setup.dataDir)),
       store_(std::move(setup.settings)),
       onUnreadableTexture_(std::move(setup.onUnreadableTexture)),
+      attackOverride_(setup.attack),
       view_(std::make_unique<OpenAlSoundLibrary>()) {
   setObjectName("sceneView");
   setFormat(viewSurfaceFormat());
@@ -42,6 +45,7 @@ SceneView::~SceneView() {
 
 void SceneView::initializeGL() {
   view_.settings = readSettings(*store_);
+  if (attackOverride_) view_.settings.attack = *attackOverride_ ? 1 : 0;
   settingsRead_ = true;
   SceneAssets assets = view_.assets(onUnreadableTexture_);
   loadDemoScene(view_.model, assets, QFile::encodeName(dataDir_).toStdString());
@@ -56,13 +60,32 @@ void SceneView::paintGL() {
   // A paint that arrives while a scene file loads (a message box about a texture lets the window
   // repaint) leaves the last frame on screen.
   if (view_.model.frameReady == 0) return;
+  if (paused_) {
+    drawHeldFrame(view_);
+    return;
+  }
   runFrame(view_, [this] { emit framePresented(); });
   ++framesPainted_;
   emit frameFinished();
 }
 
 void SceneView::onTick() {
-  if (tick(view_.model, view_.pilot)) update();
+  if (!paused_ && tickView(view_)) update();
+}
+
+void SceneView::restart() {
+  // The texture objects belong to this view's context.
+  makeCurrent();
+  view_.textureCache.release();
+  doneCurrent();
+  restartDemonstration(view_, QFile::encodeName(dataDir_).toStdString(), onUnreadableTexture_);
+  update();
+}
+
+void SceneView::setPaused(bool paused) {
+  paused_ = paused;
+  if (paused_) silenceLoops(view_.sounds);
+  update();
 }
 
 void SceneView::keyPressEvent(QKeyEvent* event) {

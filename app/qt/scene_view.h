@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "app/qt/sdl_joystick.h"
 #include "app/settings_store.h"
@@ -17,6 +18,8 @@ struct ViewSetup {
   QString dataDir;                          // the folder holding the demonstration's sw/
   std::unique_ptr<SettingsStore> settings;  // read once the GL context exists, written at the end
   UnreadableTextureHandler onUnreadableTexture;
+  std::optional<bool> attack;        // the pilot asked for on the command line, over the stored one
+  bool newsOnStandardError = false;  // a scripted run tells the status bar's news there as well
 };
 
 // The view: owns the scene and everything a frame works on, ticks every 40 ms and paints one
@@ -32,6 +35,12 @@ class SceneView final : public QOpenGLWidget {
   ~SceneView() override;
 
   ViewState& state() { return view_; }
+
+  // Releases the scene and loads the demonstration again, as at start-up.
+  void restart();
+  // Stops the simulation, the pilot and the sound, and keeps showing the last frame; and back.
+  void setPaused(bool paused);
+  bool paused() const { return paused_; }
   const UnreadableTextureHandler& onUnreadableTexture() const { return onUnreadableTexture_; }
   int framesPainted() const { return framesPainted_; }
 
@@ -57,10 +66,12 @@ class SceneView final : public QOpenGLWidget {
   QString dataDir_;
   std::unique_ptr<SettingsStore> store_;
   UnreadableTextureHandler onUnreadableTexture_;
+  std::optional<bool> attackOverride_;
   ViewState view_;
   SdlJoystick joystick_;
   QTimer timer_;
   bool settingsRead_ = false;
+  bool paused_ = false;
   int framesPainted_ = 0;
 };
 

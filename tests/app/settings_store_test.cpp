@@ -47,10 +47,11 @@ TEST(SettingsStore, AnEmptyStoreGivesTheFirstRunDefaults) {
   EXPECT_EQ(settings.clampTextures, 1);
   EXPECT_EQ(settings.panel, 1);
   EXPECT_EQ(settings.simpleShapes, 0);
+  EXPECT_EQ(settings.attack, 0);
   EXPECT_EQ(settings.collisionDebug, 0);
 }
 
-TEST(SettingsStore, WritesTheEightSettingsInOrderAndReadsThemBack) {
+TEST(SettingsStore, WritesTheNineSettingsInOrderAndReadsThemBack) {
   MemoryStore store;
   Settings settings;
   settings.shading = 'w';
@@ -61,10 +62,11 @@ TEST(SettingsStore, WritesTheEightSettingsInOrderAndReadsThemBack) {
   settings.clampTextures = 0;
   settings.panel = 0;
   settings.simpleShapes = 1;
+  settings.attack = 1;
   settings.collisionDebug = 1;
   EXPECT_EQ(writeSettings(store, settings), 0);
   EXPECT_EQ(store.order, (std::vector<std::string>{"shading", "tex", "IDHelp", "sound", "joyflag",
-                                                   "clamptex", "panel", "simpleshapes"}));
+                                                   "clamptex", "panel", "simpleshapes", "attack"}));
   EXPECT_EQ(store.numbers["shading"], 119);
 
   const Settings read = readSettings(store);
@@ -76,6 +78,7 @@ TEST(SettingsStore, WritesTheEightSettingsInOrderAndReadsThemBack) {
   EXPECT_EQ(read.clampTextures, 0);
   EXPECT_EQ(read.panel, 0);
   EXPECT_EQ(read.simpleShapes, 1);
+  EXPECT_EQ(read.attack, 1);
   EXPECT_EQ(read.collisionDebug, 0) << "never stored";
 }
 

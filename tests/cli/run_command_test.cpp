@@ -122,6 +122,21 @@ TEST_F(ScriptedTurn, KeypadEightTurnsAsTheUpArrowDoes) {
   EXPECT_EQ(turnedBy("1 down 104\n2 up 104\n")["pose"], byArrow["pose"]);
 }
 
+TEST(RunCommand, TheAttackPilotFliesTheSameFightTwice) {
+  const ScratchFolder folder("run_attack");
+  std::string outputs[2];
+  for (std::string& output : outputs) {
+    const fs::path json = folder.path / "state.json";
+    const SceneRun run =
+        runScene("run --demo --pilot attack --frames 300 --json '" + json.string() + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    output = readFile(json);
+  }
+  EXPECT_NE(outputs[0].find("\"AMMO\""), std::string::npos) << "the others fired";
+  EXPECT_EQ(outputs[0], outputs[1]);
+  EXPECT_EQ(runScene("run --demo --pilot bravest --frames 3").status, 2);
+}
+
 TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
   const ScratchFolder folder("run_png");
   const SceneRun run = runScene("run " + kFight + " --frames 5 --png-every 2 --png-prefix '" +
@@ -147,9 +162,8 @@ TEST(RunCommand, RefusesIncompleteArguments) {
 TEST(BenchCommand, PrintsEveryStageWithMedianAndPercentile) {
   const SceneRun run = runScene("bench " + kFight + " --frames 30 --craft 2 --shots 5");
   ASSERT_EQ(run.status, 0) << run.err;
-  for (const char* stage :
-       {"rebuild", "dynamics", "collisions", "draw", "raw draw", "controls", "sweep",
-        "whole frame"}) {
+  for (const char* stage : {"rebuild", "dynamics", "collisions", "draw", "raw draw", "controls",
+                            "sweep", "whole frame"}) {
     EXPECT_NE(run.out.find(stage), std::string::npos) << stage;
   }
   // Hawk and drone, a copy of each, and the five shots kept in flight.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "tests/demo/demo_flight.h"
@@ -15,13 +16,20 @@ constexpr int kFightFrames = 3000;  // two minutes at 25 frames a second
 // watching the HUD would, and holds both fire keys while the target is in the sights.
 class Gunner {
  public:
-  explicit Gunner(DemoFlight& flight) : flight_(flight) {}
+  // The gunner closes in beyond `farthest` metres, backs off inside `nearest`, and fires while
+  // the target is within `sights` degrees of the nose.
+  explicit Gunner(DemoFlight& flight, float nearest = 160.0f, float farthest = 260.0f,
+                  float sights = 3.0f)
+      : flight_(flight), nearest_(nearest), farthest_(farthest), sights_(sights) {}
 
   // Presses the target keys, one press a frame, until the target is named `name`.
   bool selectTarget(const std::string& name) {
+    return selectTarget([&name](const Identity& target) { return target.name == name; });
+  }
+  bool selectTarget(const std::function<bool(const Identity&)>& wanted) {
     for (int i = 0; i < 20; ++i) {
       const Identity* target = flight_.player()->target;
-      if (target && target->name == name) return true;
+      if (target && wanted(*target)) return true;
       flight_.press(kS);
       flight_.frames(1);
     }
@@ -40,10 +48,13 @@ class Gunner {
     set(kLeft, tracking && azimuth < -kDeadBand);
     set(kUp, tracking && elevation > kDeadBand);
     set(kDown, tracking && elevation < -kDeadBand);
-    set(kT, tracking && range > 260.0f);
-    set(kB, !tracking || range < 160.0f);
-    const bool inSights =
-        tracking && std::fabs(azimuth) < 3.0f && std::fabs(elevation) < 3.0f && range < 700.0f;
+    // Closing speed in metres per frame, from the range the last frame showed.
+    const float closing = previousRange_ > 0.0f ? previousRange_ - range : 0.0f;
+    previousRange_ = tracking ? range : 0.0f;
+    set(kT, tracking && range > farthest_ && closing < 1.0f);
+    set(kB, !tracking || range < nearest_ || closing > 1.5f);
+    const bool inSights = tracking && std::fabs(azimuth) < sights_ &&
+                          std::fabs(elevation) < sights_ && range < 700.0f;
     set(kSpace, inSights);
     set(kShift, inSights);
     framesFiring_ += inSights;
@@ -53,11 +64,15 @@ class Gunner {
   int framesFiring() const { return framesFiring_; }
 
  private:
-  static constexpr float kDeadBand = 1.0f;  // degrees
+  static constexpr float kDeadBand = 0.8f;  // degrees, half a frame's turn
 
   void set(KeyCode key, bool down) { flight_.view.model.keyState[key] = down ? 1 : 0; }
 
   DemoFlight& flight_;
+  float nearest_;
+  float farthest_;
+  float sights_;
+  float previousRange_ = 0.0f;
   int framesFiring_ = 0;
 };
 
@@ -92,6 +107,25 @@ TEST_F(DemoFight, ComputerCraftFightNearTheStartAndTheTargetFallsToTheLasers) {
       << "after " << gunner.framesFiring() << " frames with the lasers held on it";
   EXPECT_EQ(cruiser->alive, 0);
   EXPECT_EQ(player()->target, nullptr) << "a destroyed target is dropped";
+}
+
+// Each computer-flown craft in turn: a fighter falls within five seconds of the lasers held on it,
+// the cruiser within twenty-five. The gunner keeps within 50 to 90 m, and the
+// wingtip lasers are first turned in by 1.6 degrees (Z for four frames), so that their shots
+// cross at about 180 m.
+TEST_F(DemoFight, EachFighterFallsWithinFiveSecondsOfFireAndTheCruiserWithinTwentyFive) {
+  press(kZ, 20);
+  Gunner gunner(*this, 25.0f, 45.0f, 1.2f);
+  for (Identity* craft : computerCraft()) {
+    if (craft->alive == 0) continue;  // brought down with another
+    ASSERT_TRUE(gunner.selectTarget([craft](const Identity& target) { return &target == craft; }));
+    const int firedBefore = gunner.framesFiring();
+    int frame = 0;
+    for (; frame < 5000 && craft->alive; ++frame) gunner.fly();
+    ASSERT_EQ(craft->alive, 0) << craft->name << " still flies after " << frame << " frames";
+    const int allowed = craft->name == "CRUISER" ? 25 * 25 : 5 * 25;
+    EXPECT_LE(gunner.framesFiring() - firedBefore, allowed) << craft->name << " " << craft->hudName;
+  }
 }
 
 }  // namespace

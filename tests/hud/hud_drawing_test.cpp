@@ -123,6 +123,31 @@ TEST_F(HudDrawing, LinesQuadsAndCirclesInTheItemsColour) {
   EXPECT_EQ(litNear(-0.5f, 0.5f, 5), 0);
 }
 
+// A bracket of half-size 0.2 (in HUD units up; across, a square on the screen) at 100 m and
+// nearer, 0.05 at 400 m; an arrow at the right edge for a target behind and to the right.
+TEST_F(HudDrawing, TargetBoxBracketsTheTargetOrPointsTheWayAtTheEdge) {
+  hud.addItem("TARGETBOX", {0.0f, 0.0f, 0.05f, 0.2f, 100.0f});
+  Identity& target = hud.addIdentity("target", {100.0f, 0.0f, 0.0f});
+  hud.controlled.target = &target;
+  const float across = 1.0f / view_.aspect;
+  drawTheHud();
+  EXPECT_GT(litNear(0.2f * across, 0.2f, 1), 0);
+  EXPECT_GT(litNear(-0.2f * across, -0.2f, 1), 0);
+  EXPECT_EQ(litNear(0.0f, 0.0f, 10), 0) << "an open bracket, not a cross";
+
+  clearFrame(0, 0, 0, 0);
+  target.pose.position = {400.0f, 0.0f, 0.0f};
+  drawTheHud();
+  EXPECT_GT(litNear(0.05f * across, 0.05f, 1), 0);
+  EXPECT_EQ(litNear(0.2f * across, 0.2f, 3), 0);
+
+  clearFrame(0, 0, 0, 0);
+  target.pose.position = {-100.0f, 0.0f, 30.0f};
+  drawTheHud();
+  EXPECT_GT(litNear(0.9f, 0.0f, 2), 0);
+  EXPECT_EQ(countLitEverywhere(), litNear(0.88f, 0.0f, 25)) << "only the arrow";
+}
+
 TEST_F(HudDrawing, ItemsWithoutWhatTheyNeedDrawNothing) {
   hud.addItem("HUDSTRING", {2, 10}).name = "no colour";
   hud.controlled.nodes->shape.reset();
@@ -131,7 +156,8 @@ TEST_F(HudDrawing, ItemsWithoutWhatTheyNeedDrawNothing) {
   hud.addItem("HUDLINE");
   hud.addItem("HUDQUAD");
   hud.addItem("CAMERA");
-  hud.addIdentity("ahead", {100.0f, 0.0f, 0.0f});
+  hud.addItem("TARGETBOX", {0.0f, 0.0f, 0.05f});  // no largest size or range
+  hud.controlled.target = &hud.addIdentity("ahead", {100.0f, 0.0f, 0.0f});
   drawTheHud();
   EXPECT_EQ(countLitEverywhere(), 0);
 }

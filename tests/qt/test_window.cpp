@@ -63,7 +63,8 @@ TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSetting
   if (prepareSettings) prepareSettings(settingsFile_);
   window_ = std::make_unique<MainWindow>(
       ViewSetup{folder_.path(), std::make_unique<QtSettingsStore>(settingsFile_),
-                [list = unreadable_](const std::string& path) { list->push_back(path); }});
+                [list = unreadable_](const std::string& path) { list->push_back(path); },
+                std::nullopt, false});
 }
 
 TestWindow::~TestWindow() = default;

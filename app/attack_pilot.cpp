@@ -1,0 +1,153 @@
+#include "app/attack_pilot.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "model/keys.h"
+#include "model/kinematics.h"
+#include "sim/node_kind.h"
+
+namespace vev {
+namespace {
+
+constexpr float kRadiansPerDegree = 0.0174532925f;
+constexpr float kStandOff = 250.0f;         // metres kept from the target
+constexpr float kCloseIn = 150.0f;          // nearer than this, the pilot throttles back
+constexpr float kFireCone = 4.0f;           // degrees off a cannon's line within which it fires
+constexpr float kTurnGain = 1.5f;           // degrees per second of spin wanted per degree off
+constexpr float kMostSpin = 60.0f;          // degrees per second
+constexpr int kRangeSlot = 3;               // a cannon's `range`
+constexpr std::size_t kKeyboardKeys = 399;  // the keys a player could press
+
+float degreesBetween(const Vec3& a, const Vec3& b) {
+  const float c = dot(a, b) / std::max(length(a) * length(b), 1e-20f);
+  return std::acos(std::clamp(c, -1.0f, 1.0f)) / kRadiansPerDegree;
+}
+
+// The target's direction in the world, read back from the craft's bearing instruments: the
+// azimuth across, the elevation up (counted over the top when the target is behind).
+Vec3 bearingDirection(const Pose& pose) {
+  const float azimuth = pose.targetAzimuth * kRadiansPerDegree;
+  float elevation = pose.targetElevation;
+  if (elevation > 90.0f) elevation = 180.0f - elevation;
+  if (elevation < -90.0f) elevation = -elevation - 180.0f;
+  const float up = std::tan(std::clamp(elevation, -89.0f, 89.0f) * kRadiansPerDegree);
+  Vec3 direction =
+      std::cos(azimuth) * pose.tangent + up * pose.normal + std::sin(azimuth) * pose.binormal;
+  normalise(direction);
+  return direction;
+}
+
+void press(KeyStates& keys, KeyCode key) {
+  if (key > 0 && key < kKeyCount) keys[static_cast<std::size_t>(key)] = 1;
+}
+
+// The key of a channel that moves it by +travel, and the one that moves it by -travel.
+KeyCode keyFor(const ControlChannel& channel, float travel) {
+  return (channel.rate * travel > 0.0f) ? channel.increaseKey : channel.decreaseKey;
+}
+
+// Turn channels turn the craft by a fixed angle per frame about one of its own axes: press the
+// key whose turn brings the nose nearest the target.
+void steerWithTurnChannels(Identity& craft, const Vec3& towards, float frameStep) {
+  const float now = degreesBetween(craft.pose.tangent, towards);
+  // Yaw about the normal and pitch about the binormal move the nose; roll about it does not.
+  for (const int axis : {1, 2}) {
+    const ControlChannel& channel = craft.body.rotation[static_cast<std::size_t>(axis)];
+    const float turn = channel.rate * frameStep;
+    if (turn == 0.0f) continue;
+    float best = now;
+    KeyCode chosen = 0;
+    for (const float sign : {1.0f, -1.0f}) {
+      Pose turned = craft.pose;
+      rotatePose(turned, axis == 0 ? 1.0f : 0.0f, axis == 1 ? 1.0f : 0.0f, axis == 2 ? 1.0f : 0.0f,
+                 sign * turn);
+      const float after = degreesBetween(turned.tangent, towards);
+      if (after < best) {
+        best = after;
+        chosen = sign > 0.0f ? channel.increaseKey : channel.decreaseKey;
+      }
+    }
+    press(craft.keys, chosen);
+  }
+}
+
+// Whether a positive angle turns vectors right-handedly, as the frame operations turn them.
+float handedness() {
+  Pose probe = unitPose();
+  rotatePose(probe, 0.0f, 1.0f, 0.0f, 10.0f);
+  return probe.tangent[2] < 0.0f ? 1.0f : -1.0f;
+}
+
+// Attitude thrusters change the spin: press the keys that bring it nearest the spin that would
+// swing the nose onto the target, slowing as it arrives.
+void steerWithThrusters(Identity& craft, const Vec3& towards, float frameStep) {
+  Vec3 axis = cross(craft.pose.tangent, towards);
+  normalise(axis);
+  const float wanted = std::min(kTurnGain * degreesBetween(craft.pose.tangent, towards), kMostSpin);
+  const Vec3 goal = (handedness() * wanted) * axis;
+  const std::array<const Vec3*, 3> axes = {&craft.pose.tangent, &craft.pose.normal,
+                                           &craft.pose.binormal};
+  const Vec3& spin = craft.motion.angularVelocity;
+  for (std::size_t i = 0; i < 3; ++i) {
+    const ControlChannel& channel = craft.body.spin[i];
+    const float change = channel.rate * frameStep;
+    if (change == 0.0f) continue;
+    const float missing = dot(goal - spin, *axes[i]);
+    if (std::fabs(missing) < std::fabs(change) / 2.0f) continue;
+    press(craft.keys, missing * change > 0.0f ? channel.increaseKey : channel.decreaseKey);
+  }
+}
+
+// Jets keep the stand-off range: their throttle channels open while far and close when near.
+void keepStandOff(Identity& craft, float range) {
+  const float travel = range > kStandOff ? 1.0f : range < kCloseIn ? -1.0f : 0.0f;
+  if (travel == 0.0f) return;
+  for (SceneNode* node = craft.nodes.get(); node; node = node->next.get()) {
+    if (!isKind(*node, "JET") || !node->body) continue;
+    for (const ControlChannel& channel : node->body->spin) {
+      if (channel.rate != 0.0f) press(craft.keys, keyFor(channel, travel));
+    }
+  }
+}
+
+void fireWhenAimed(Identity& craft, const Vec3& towards, float range) {
+  for (SceneNode* node = craft.nodes.get(); node; node = node->next.get()) {
+    if (!isKind(*node, "LASERCANNON") || !node->body || !node->pose) continue;
+    const float* reach = paramSlot(*node, kRangeSlot);
+    if (!reach || *reach < range) continue;
+    if (degreesBetween(node->pose->tangent, towards) <= kFireCone) {
+      press(craft.keys, node->body->fireKey);
+    }
+  }
+}
+
+void releaseKeys(Identity& craft) {
+  const KeyCode trigger = craft.damage ? craft.damage->triggerKey : 0;
+  for (std::size_t key = 0; key < kKeyboardKeys; ++key) {
+    if (static_cast<KeyCode>(key) != trigger) craft.keys[key] = 0;
+  }
+}
+
+}  // namespace
+
+void pressAttackKeys(Identity& craft, const Identity& controlled, float frameStep) {
+  if (craft.alive != 1 || isShot(craft)) return;
+  releaseKeys(craft);
+  if (craft.target != &controlled) {
+    press(craft.keys,
+          craft.body.nextTargetKey != 0 ? craft.body.nextTargetKey : craft.body.previousTargetKey);
+    return;
+  }
+  const float range = craft.pose.targetRange;
+  if (range <= 0.0f) return;
+  const Vec3 towards = bearingDirection(craft.pose);
+  steerWithTurnChannels(craft, towards, frameStep);
+  steerWithThrusters(craft, towards, frameStep);
+  keepStandOff(craft, range);
+  fireWhenAimed(craft, towards, range);
+}
+
+}  // namespace vev
