@@ -38,6 +38,7 @@ constexpr Command kCommands[] = {
     {kRestart, "", "Restart demonstration", CommandKind::Action},
     {kTogglePause, "", "Pause", CommandKind::Toggle},
     {kToggleFullScreen, "", "Full Screen", CommandKind::Toggle},
+    {kToggleWatch, "", "Reload changed files", CommandKind::Toggle},
 };
 
 constexpr int kToolbar[] = {
@@ -177,17 +178,6 @@ void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile
   }
 }
 
-// Lines of the file with a finding of the checker, as `vev-scene check` would list them.
-int linesWithFindings(const LoadReport& report) {
-  int lines = 0;
-  int last = -1;
-  for (const LoadFinding& finding : report.findings()) {
-    if (finding.line != last) ++lines;
-    last = finding.line;
-  }
-  return lines;
-}
-
 bool addSceneFile(ViewState& view, const std::string& path,
                   const UnreadableTextureHandler& onUnreadableTexture) {
   if (path.empty()) return false;
@@ -201,7 +191,7 @@ bool addSceneFile(ViewState& view, const std::string& path,
     return false;
   }
   view.news.push_back(
-      addedNews(*lastIdentity(view.model.scene.get()), path, linesWithFindings(report)));
+      addedNews(*lastIdentity(view.model.scene.get()), path, report.linesWithFindings()));
   return true;
 }
 

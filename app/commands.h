@@ -36,6 +36,7 @@ enum CommandId : int {
   kRestart = 32792,
   kTogglePause = 32793,
   kToggleFullScreen = 32794,
+  kToggleWatch = 32795,
 };
 
 enum class CommandKind {

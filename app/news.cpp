@@ -9,6 +9,17 @@ std::string fileNameOf(std::string_view path) {
   return std::filesystem::path(path).filename().string();
 }
 
+std::string loadedNews(std::string_view what, const Identity& identity, std::string_view path,
+                       int linesWithFindings) {
+  const std::string file = fileNameOf(path);
+  std::string news = std::string(what) + " " + toldName(identity) + " from " + file;
+  if (linesWithFindings > 0) {
+    news += ": " + std::to_string(linesWithFindings) +
+            (linesWithFindings == 1 ? " line" : " lines") + " skipped; run vev-scene check " + file;
+  }
+  return news;
+}
+
 }  // namespace
 
 std::string toldName(const Identity& identity) {
@@ -26,13 +37,16 @@ std::string controllingNews(const Identity& identity) {
 }
 
 std::string addedNews(const Identity& identity, std::string_view path, int linesWithFindings) {
-  const std::string file = fileNameOf(path);
-  std::string news = "Added " + toldName(identity) + " from " + file;
-  if (linesWithFindings > 0) {
-    news += ": " + std::to_string(linesWithFindings) +
-            (linesWithFindings == 1 ? " line" : " lines") + " skipped; run vev-scene check " + file;
-  }
-  return news;
+  return loadedNews("Added", identity, path, linesWithFindings);
+}
+
+std::string reloadedNews(const Identity& identity, std::string_view path, int linesWithFindings) {
+  return loadedNews("Reloaded", identity, path, linesWithFindings);
+}
+
+std::string keptNews(const Identity& identity, std::string_view path) {
+  return "Kept " + toldName(identity) + ": " + fileNameOf(path) +
+         " cannot be read or holds no part";
 }
 
 std::string unreadableNews(std::string_view path) {

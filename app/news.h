@@ -20,5 +20,9 @@ std::string controllingNews(const Identity& identity);
 // the file found something on N lines. FILE is the file's name without its folder.
 std::string addedNews(const Identity& identity, std::string_view path, int linesWithFindings);
 std::string unreadableNews(std::string_view path);
+// "Reloaded NAME from FILE", with the checker's count as for an added file.
+std::string reloadedNews(const Identity& identity, std::string_view path, int linesWithFindings);
+// "Kept NAME: FILE cannot be read or holds no part".
+std::string keptNews(const Identity& identity, std::string_view path);
 
 }  // namespace vev

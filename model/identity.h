@@ -56,6 +56,7 @@ struct Identity {
 
   std::string name;
   std::string directory;  // of its scene file, up to and including the last separator
+  std::string sourcePath;  // the scene file it was loaded from, as it was named; empty if none
   std::int16_t alive = 1;
   KeyStates keys{};
   std::unique_ptr<DamageState> damage;

@@ -25,6 +25,9 @@ void checkTexture(SceneReader& reader, const TextureEntry& texture) {
   }
   switch (lookOf(texture.header)) {
     case BitmapLook::picture:
+      if (storesUnpaddedRows(texture.header, texture.rawPixels.size())) {
+        reader.noteField(file + "does not pad its rows to four bytes, so its picture is sheared");
+      }
       break;
     case BitmapLook::black:
       reader.noteField(file + "is not an uncompressed 24-bit bitmap, so it shows black");

@@ -130,6 +130,15 @@ BitmapLook lookOf(const std::vector<std::uint8_t>& header) {
   return converted ? BitmapLook::picture : BitmapLook::black;
 }
 
+bool storesUnpaddedRows(const std::vector<std::uint8_t>& header, std::size_t pixelBytes) {
+  if (lookOf(header) != BitmapLook::picture) return false;
+  const std::int64_t width = readI32(header.data() + kWidthField);
+  const std::int64_t rows = readI32(header.data() + kHeightField);
+  const std::int64_t row = rowBytes(kConvertedBitsPerPixel, width);
+  const std::int64_t padded = paddedRowBytes(kConvertedBitsPerPixel, width);
+  return row != padded && static_cast<std::int64_t>(pixelBytes) < (rows - 1) * padded + row;
+}
+
 RgbImage makeRgbImage(const Bitmap& bitmap) {
   // A top-down bitmap (negative height) has no rows to convert.
   if (bitmap.width <= 0 || bitmap.height <= 0 || !hasBoundedSides(bitmap.width, bitmap.height)) {

@@ -27,6 +27,10 @@ std::optional<Bitmap> readBitmapFile(const std::string& path);
 enum class BitmapLook { picture, black, topDown, empty };
 BitmapLook lookOf(const std::vector<std::uint8_t>& header);
 
+// Whether a picture's `pixelBytes` (as read) are too few for rows padded to four bytes, as its
+// writer left them unpadded: each row is then shown shifted, the picture sheared.
+bool storesUnpaddedRows(const std::vector<std::uint8_t>& header, std::size_t pixelBytes);
+
 // An image to upload: RGB rows, bottom row first, each padded to a multiple of 4 bytes.
 struct RgbImage {
   std::int32_t width = 0;

@@ -20,7 +20,7 @@ struct FieldTally {
   bool vertexList = false;     // any number of x y z triples
   bool freeText = false;       // a text or a file name: its words are not values
   std::string valueProblem;    // the first value that is not what its field holds
-  int previous = EOF;  // nothing of the value read yet
+  int previous = EOF;          // nothing of the value read yet
 
   // Takes the next character read for the value (EOF included).
   void observe(int c);

@@ -116,4 +116,10 @@ Identity& readIdentityHeader(SectionInput& input, std::unique_ptr<Identity>& sce
   return identity;
 }
 
+std::vector<std::string_view> headerKeywords() {
+  std::vector<std::string_view> keywords;
+  for (const HeaderField& field : kHeaderFields) keywords.push_back(field.keyword);
+  return keywords;
+}
+
 }  // namespace vev

@@ -22,6 +22,8 @@ class LoadReport {
 
   // In line order; findings of one line in the order they were noted.
   const std::vector<LoadFinding>& findings() const { return findings_; }
+  // How many lines have a finding.
+  int linesWithFindings() const;
 
   // The node that the section keyword on `line` opened, for findings about the loaded node.
   struct Section {

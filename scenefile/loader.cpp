@@ -18,20 +18,31 @@ namespace vev {
 
 namespace {
 
+// Reads up to and including the next line feed (or to the end of the file); `text` followed by
+// what was read, without the line feed and cut to a title's length.
+std::string restOfLine(SceneReader& reader, std::string text) {
+  for (int c = reader.get(); c != EOF && c != '\n'; c = reader.get()) {
+    if (text.size() < kTextLimit) text += static_cast<char>(c);
+  }
+  return text;
+}
+
 // Line 1 starts with a two-character number that nothing uses; line 2 is free text. The two
 // characters are taken whatever they are, so a first line shorter than two characters takes
 // its line feed as the second and the skipping runs a line late.
 void skipHeaderLines(SceneReader& reader) {
-  reader.get();
-  reader.get();
-  reader.skipPast('\n');
-  reader.skipPast('\n');
+  std::string first;
+  for (int i = 0; i < 2; ++i) first += static_cast<char>(reader.get());
+  first = restOfLine(reader, first);
+  const std::string second = restOfLine(reader, "");
   const int lastSkipped = reader.lineNumber() - 1;
   if (lastSkipped > 2) {
     const std::string skipped =
         lastSkipped == 3 ? "line 3 is" : "lines 3 to " + std::to_string(lastSkipped) + " are";
     reader.note(1, "the first line holds fewer than two characters, so " + skipped +
                        " skipped with the header");
+  } else if (reader.reporting()) {
+    noteTitleLines(reader, first, second);
   }
 }
 
@@ -57,7 +68,10 @@ std::unique_ptr<SceneNode> readSections(SectionInput& input, Identity& identity)
     node.active = 1;
     const SectionReader read = findSectionReader(node.kind);
     if (read) placeNode(read(input, node), identity.pose);
-    if (read) reader.noteSection(lineNumber, node);
+    if (read && reader.reporting()) {
+      reader.noteSection(lineNumber, node);
+      noteDoesNothing(reader, lineNumber, node, input.assets.textures);
+    }
     if (!read) noteUnknownSection(reader, lineNumber, node.kind);
     // While loading, `dirty` holds the count that `childs` declared.
     if (reader.reporting() && node.dirty > 0) parents.push_back({&node, lineNumber, node.dirty});
@@ -81,6 +95,7 @@ bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model
   SectionInput input{reader, directory, assets};
   Identity& identity = readIdentityHeader(input, model.scene);
   identity.directory = directory;
+  identity.sourcePath = path;
   identity.nodes = readSections(input, identity);
   model.frameReady = 1;
   return true;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "scenefile/bitmap.h"
 #include "scenefile/section_readers.h"
 
 namespace vev {
@@ -62,6 +63,60 @@ void noteMissingChildren(SceneReader& reader, const std::vector<DeclaredChildren
     reader.note(section.line, "the " + section.node->kind + " section declares " +
                                   countOf(section.declared, "child", "children") +
                                   " in `childs`, but the file ends after " + given + " of them");
+  }
+}
+
+namespace {
+
+std::string sectionNamed(const SceneNode& node) {
+  return node.kind + (node.name.empty() ? "" : " \"" + node.name + "\"");
+}
+
+// A texture that shows its picture, mapped by nothing: the face shows one texel.
+bool picturedWithoutMaps(const Shape& shape, const TextureList& textures) {
+  if (shape.mapping == 0) return false;
+  for (const Vec3& point : shape.mapPoints) {
+    if (!isZero(point)) return false;
+  }
+  const TextureEntry* texture = textures.find(shape.texturePath);
+  return texture && texture->loaded && lookOf(texture->header) == BitmapLook::picture;
+}
+
+bool looksLikeFieldOrSection(const std::string& line) {
+  return line.find('=') != std::string::npos || (!line.empty() && line.front() == '*');
+}
+
+}  // namespace
+
+void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
+                     const TextureList& textures) {
+  const std::string named = sectionNamed(node);
+  if (node.shape && !isHudItemKind(node.kind) && picturedWithoutMaps(*node.shape, textures)) {
+    reader.note(line, named +
+                          " has a `texture` but no `maps`, so it is painted in one colour "
+                          "of the texture");
+  }
+  if (isHudItemKind(node.kind) && node.kind != "RADAR" && !node.shape) {
+    reader.note(line, named + " has no `color`, so it is not drawn");
+  }
+  if (node.kind == "HUDSTRING" && node.name.empty()) {
+    reader.note(line, "HUDSTRING has no `text`, so it shows nothing");
+  }
+  if (node.kind == "LASERCANNON" && node.body && node.body->activateKey != 0 &&
+      node.body->fireKey == 0) {
+    reader.note(line, named + " has `controlactivate` but no `fire` key, so it never fires");
+  }
+}
+
+void noteTitleLines(SceneReader& reader, const std::string& first, const std::string& second) {
+  int number = 1;
+  for (const std::string* line : {&first, &second}) {
+    if (looksLikeFieldOrSection(*line)) {
+      reader.note(number, "line " + std::to_string(number) +
+                              " reads like a field or section line, but the first two lines of "
+                              "a file are its title and are skipped");
+    }
+    ++number;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/scene_node.h"
+#include "model/texture_list.h"
 #include "scenefile/scene_reader.h"
 
 // What the loader tells a load report about a file's structure: section keywords, the part
@@ -15,6 +16,15 @@ void noteUnknownSection(SceneReader& reader, int line, const std::string& keywor
 
 // The file ended before `*END`.
 void noteMissingEnd(SceneReader& reader);
+
+// A section that loads but does nothing an author would see: a face textured with a picture but
+// without `maps`, a HUD item without its `color` or a text item without its `text`, a cannon
+// whose `controlactivate` is set but which has no `fire` key. `line` is the section keyword's.
+void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
+                     const TextureList& textures);
+
+// One of the first two lines, which are the file's title, reads like a field or section line.
+void noteTitleLines(SceneReader& reader, const std::string& first, const std::string& second);
 
 // A section that declares children in `childs`, as read, for comparing with what was linked.
 struct DeclaredChildren {

@@ -290,4 +290,10 @@ void readSectionFields(SectionInput& input, SceneNode& node, SectionKind kind) {
   check.finish();
 }
 
+std::vector<std::string_view> sectionFieldKeywords() {
+  std::vector<std::string_view> keywords;
+  for (const NodeField& field : kNodeFields) keywords.push_back(field.keyword);
+  return keywords;
+}
+
 }  // namespace vev

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "model/scene_node.h"
 #include "scenefile/scene_reader.h"
@@ -20,6 +22,9 @@ enum class SectionKind : unsigned {
   explosion,
   hudItem,  // the fifteen HUD item kinds
 };
+
+// Every keyword some section accepts, for the format's reference and its test.
+std::vector<std::string_view> sectionFieldKeywords();
 
 // The keyword of the next field line that has a value (the line's text up to its "="); nothing
 // once the section has ended. Lines without "=" are passed over: they match no keyword.

@@ -102,4 +102,14 @@ SectionReader findSectionReader(std::string_view keyword) {
   return nullptr;
 }
 
+bool isHudItemKind(std::string_view kind) {
+  return findSectionReader(kind) == readHudItemSection;
+}
+
+std::vector<std::string_view> sectionKinds() {
+  std::vector<std::string_view> kinds;
+  for (const SectionKeyword& section : kSectionKeywords) kinds.push_back(section.keyword);
+  return kinds;
+}
+
 }  // namespace vev

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "model/scene_node.h"
 #include "scenefile/section_input.h"
@@ -28,5 +29,11 @@ using SectionReader = SceneNode& (*)(SectionInput&, SceneNode&);
 // The reader of a section keyword (compared whole and case-sensitively), or null when the
 // keyword names no section kind.
 SectionReader findSectionReader(std::string_view keyword);
+
+// Every section kind, for the format's reference and its test.
+std::vector<std::string_view> sectionKinds();
+
+// Whether a section kind is a HUD item.
+bool isHudItemKind(std::string_view kind);
 
 }  // namespace vev

@@ -48,9 +48,11 @@ int main(int argc, char** argv) {
     about.exec();
   }
 
-  vev::MainWindow window(vev::ViewSetup{
-      vev::findDataDirectory(options->dataDir), std::make_unique<vev::QtSettingsStore>(),
-      textureReporter(options->frames == 0), options->attack, options->frames > 0});
+  vev::MainWindow window(vev::ViewSetup{vev::findDataDirectory(options->dataDir),
+                                        std::make_unique<vev::QtSettingsStore>(),
+                                        textureReporter(options->frames == 0), options->attack,
+                                        options->frames > 0, options->addFiles});
+  if (options->watch) window.setWatching(true);
   const vev::ScriptedRun run(window.view(), *options);
   window.show();
   const int status = QApplication::exec();

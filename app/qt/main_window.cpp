@@ -120,6 +120,11 @@ void MainWindow::setFullScreen(bool on) {
   view_->setFocus();
 }
 
+void MainWindow::setWatching(bool on) {
+  view_->setWatching(on);
+  actions_->action(kToggleWatch)->setChecked(on);
+}
+
 void MainWindow::setPaused(bool on) {
   view_->setPaused(on);
   actions_->action(kTogglePause)->setChecked(on);
@@ -172,6 +177,7 @@ void MainWindow::buildViewMenu() {
   viewMenu->addSeparator();
   viewMenu->addAction(actions_->action(kToggleAttack));
   viewMenu->addAction(actions_->action(kRestart));
+  viewMenu->addAction(actions_->action(kToggleWatch));
   viewMenu->addSeparator();
   QAction* pause = actions_->action(kTogglePause);
   pause->setShortcut(QKeySequence(Qt::Key_Pause));
@@ -212,6 +218,9 @@ void MainWindow::runCommandOf(int id) {
       break;
     case kToggleFullScreen:
       setFullScreen(!isFullScreen());
+      break;
+    case kToggleWatch:
+      setWatching(!view_->watching());
       break;
     default:
       runSceneCommand(id);

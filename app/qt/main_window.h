@@ -21,6 +21,8 @@ class MainWindow final : public QMainWindow {
   SceneView& view() { return *view_; }
   QToolBar& toolbar() { return *toolbar_; }
   QAction* commandAction(int id) const { return actions_->action(id); }
+  // Reloads the scene files that change on disk, as the View menu's item does.
+  void setWatching(bool on);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

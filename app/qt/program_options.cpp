@@ -16,9 +16,16 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       "screenshot", QObject::tr("Save the last frame as a PNG image at PATH."), "PATH");
   const QCommandLineOption pilot(
       "pilot", QObject::tr("Who flies the other craft: demo, or attack to fight you."), "PILOT");
-  parser.addOptions({data, noAbout, frames, screenshot, pilot});
+  const QCommandLineOption watch("watch",
+                                 QObject::tr("Reload the scene files that change while it runs."));
+  const QCommandLineOption add(
+      "add",
+      QObject::tr("Add the scene file FILE (and those that follow) after the demonstration."),
+      "FILE");
+  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add});
+  parser.addPositionalArgument("FILE", QObject::tr("More files for --add."), "[FILE...]");
   parser.process(arguments);
-  if (!parser.positionalArguments().isEmpty()) {
+  if (!parser.positionalArguments().isEmpty() && !parser.isSet(add)) {
     error = QObject::tr("unexpected argument: %1").arg(parser.positionalArguments().front());
     return std::nullopt;
   }
@@ -27,6 +34,8 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
   options.dataDir = parser.value(data);
   options.showAbout = !parser.isSet(noAbout);
   options.screenshotPath = parser.value(screenshot);
+  options.watch = parser.isSet(watch);
+  options.addFiles = parser.values(add) + parser.positionalArguments();
   if (parser.isSet(frames)) {
     bool isNumber = false;
     options.frames = parser.value(frames).toInt(&isNumber);

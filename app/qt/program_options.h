@@ -13,6 +13,8 @@ struct ProgramOptions {
   int frames = 0;              // --frames N: quit after N frames; 0 runs until the window closes
   QString screenshotPath;      // --screenshot PATH: the last frame as PNG
   std::optional<bool> attack;  // --pilot demo|attack: which pilot flies the others, kept as set
+  bool watch = false;          // --watch: reload scene files that change on disk
+  QStringList addFiles;        // --add FILE...: added after the demonstration, as from the toolbar
 };
 
 // The options of a command line (its first entry is the program). Nothing, with `error` set, when

@@ -5,12 +5,14 @@
 #include <cstdio>
 #include <utility>
 
+#include "app/commands.h"
 #include "app/demo_pilot.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
 #include "app/key_state.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/virtual_keys.h"
+#include "app/reload.h"
 #include "app/restart.h"
 #include "render/viewport.h"
 #include "sound/openal_sound_library.h"
@@ -25,6 +27,7 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
       store_(std::move(setup.settings)),
       onUnreadableTexture_(std::move(setup.onUnreadableTexture)),
       attackOverride_(setup.attack),
+      addFiles_(std::move(setup.addFiles)),
       view_(std::make_unique<OpenAlSoundLibrary>()) {
   setObjectName("sceneView");
   setFormat(viewSurfaceFormat());
@@ -33,6 +36,8 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
   if (!view_.soundTable.ready()) std::fputs("No sound device: running without sound\n", stderr);
   writeVersionStamp(*store_);
   connect(&timer_, &QTimer::timeout, this, &SceneView::onTick);
+  connect(&watcher_, &QFileSystemWatcher::fileChanged, this,
+          [this](const QString& path) { changedFiles_.insert(path); });
   timer_.start(kTimerIntervalMs);
 }
 
@@ -49,6 +54,10 @@ void SceneView::initializeGL() {
   settingsRead_ = true;
   SceneAssets assets = view_.assets(onUnreadableTexture_);
   loadDemoScene(view_.model, assets, QFile::encodeName(dataDir_).toStdString());
+  for (const QString& file : addFiles_) {
+    addSceneFile(view_, QFile::encodeName(file).toStdString(), onUnreadableTexture_);
+  }
+  noteLoadedFiles();
 }
 
 void SceneView::resizeGL(int width, int height) {
@@ -70,7 +79,44 @@ void SceneView::paintGL() {
 }
 
 void SceneView::onTick() {
+  noteLoadedFiles();
+  if (watching_) reloadChangedFiles();
   if (!paused_ && tickView(view_)) update();
+}
+
+void SceneView::noteLoadedFiles() {
+  for (const Identity* it = view_.model.scene.get(); it; it = it->next.get()) {
+    if (it->sourcePath.empty()) continue;
+    const QString path = QFile::decodeName(it->sourcePath.c_str());
+    if (loadedFiles_.contains(path)) continue;
+    loadedFiles_.insert(path);
+    if (watching_) watcher_.addPath(path);
+  }
+}
+
+void SceneView::setWatching(bool on) {
+  watching_ = on;
+  changedFiles_.clear();
+  if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+  if (on) {
+    for (const QString& path : loadedFiles_) watcher_.addPath(path);
+  }
+}
+
+// An editor that saves by writing a new file and renaming it over the old one takes the watched
+// file away: it is watched again as soon as it is back.
+void SceneView::reloadChangedFiles() {
+  for (const QString& path : loadedFiles_) {
+    if (!watcher_.files().contains(path) && QFile::exists(path) && watcher_.addPath(path)) {
+      changedFiles_.insert(path);
+    }
+  }
+  if (changedFiles_.isEmpty() || view_.model.frameReady == 0) return;
+  const QSet<QString> changed = std::exchange(changedFiles_, {});
+  for (const QString& path : changed) {
+    reloadSceneFile(view_, QFile::encodeName(path).toStdString(), onUnreadableTexture_);
+  }
+  update();
 }
 
 void SceneView::restart() {

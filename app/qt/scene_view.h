@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QFileSystemWatcher>
 #include <QOpenGLWidget>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <memory>
 #include <optional>
@@ -20,6 +23,7 @@ struct ViewSetup {
   UnreadableTextureHandler onUnreadableTexture;
   std::optional<bool> attack;        // the pilot asked for on the command line, over the stored one
   bool newsOnStandardError = false;  // a scripted run tells the status bar's news there as well
+  QStringList addFiles;              // added once the demonstration is loaded
 };
 
 // The view: owns the scene and everything a frame works on, ticks every 40 ms and paints one
@@ -38,6 +42,10 @@ class SceneView final : public QOpenGLWidget {
 
   // Releases the scene and loads the demonstration again, as at start-up.
   void restart();
+  // While on, every scene file loaded since start-up is watched, and a file that changes on disk
+  // is loaded again in place of its Identities before the next frame (see reloadSceneFile).
+  void setWatching(bool on);
+  bool watching() const { return watching_; }
   // Stops the simulation, the pilot and the sound, and keeps showing the last frame; and back.
   void setPaused(bool paused);
   bool paused() const { return paused_; }
@@ -62,16 +70,23 @@ class SceneView final : public QOpenGLWidget {
 
  private:
   void onTick();
+  void noteLoadedFiles();
+  void reloadChangedFiles();
 
   QString dataDir_;
   std::unique_ptr<SettingsStore> store_;
   UnreadableTextureHandler onUnreadableTexture_;
   std::optional<bool> attackOverride_;
+  QStringList addFiles_;
   ViewState view_;
   SdlJoystick joystick_;
   QTimer timer_;
   bool settingsRead_ = false;
   bool paused_ = false;
+  QFileSystemWatcher watcher_;
+  QSet<QString> loadedFiles_;   // every scene file loaded since start-up
+  QSet<QString> changedFiles_;  // changed since the last tick; each is reloaded once
+  bool watching_ = false;
   int framesPainted_ = 0;
 };
 

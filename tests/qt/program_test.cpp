@@ -115,6 +115,24 @@ class ProgramTest : public QObject {
     QCOMPARE(run.errors, QString("No sound device: running without sound\n"));
   }
 
+  // --add loads files after the demonstration as the toolbar's add command does, and a scripted
+  // run tells the status bar's news on standard error.
+  void addedFilesJoinTheSceneAsFromTheToolbar() {
+    const SceneFolder scene;
+    const QString box = scene.writeFile(
+        "box.zsf",
+        "10 box\na square\nname=BOX\n*QUAD\npos=10 0 0\nverts=0 0 0 1 0 0 1 1 0\n*END\n");
+    const QString junk = scene.writeFile("junk.zsf", "10 junk\nnothing\n*QUAD\nfoo=1\n*END\n");
+    const Run run = runProgram(
+        {"--no-about", "--frames", "3", "--watch", "--data", scene.path(), "--add", box, junk},
+        scene.path(), {{"ALSOFT_DRIVERS", "null"}});
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.errors.contains("Added BOX from box.zsf\n"), qPrintable(run.errors));
+    QVERIFY2(run.errors.contains("Added an Identity with no name from junk.zsf: 1 line skipped; "
+                                 "run vev-scene check junk.zsf\n"),
+             qPrintable(run.errors));
+  }
+
   void itStartsFromAFolderWithoutAScene() {
     QTemporaryDir empty;
     const Run run = runProgram({"--no-about", "--frames", "3"}, empty.path());

@@ -62,9 +62,12 @@ TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSetting
       unreadable_(std::make_shared<std::vector<std::string>>()) {
   if (prepareSettings) prepareSettings(settingsFile_);
   window_ = std::make_unique<MainWindow>(
-      ViewSetup{folder_.path(), std::make_unique<QtSettingsStore>(settingsFile_),
+      ViewSetup{folder_.path(),
+                std::make_unique<QtSettingsStore>(settingsFile_),
                 [list = unreadable_](const std::string& path) { list->push_back(path); },
-                std::nullopt, false});
+                std::nullopt,
+                false,
+                {}});
 }
 
 TestWindow::~TestWindow() = default;

@@ -83,6 +83,7 @@ const std::string kCleanFile =
     "verts=-1 -1 0 1 -1 0 1 1 0\n"
     "*HUDSTRING\n"
     "text=VEV  MK 2 \n"
+    "color=20 70 40 100\n"
     "lin=+1\n"
     "*END\n";
 
@@ -243,6 +244,35 @@ TEST_F(LoadFindings, TexturesWithoutRowsAndKeywordsAfterAnUnusedOneSayWhatHappen
                 "7: keyword `foo` is not used in QUAD sections",
                 "7: keyword `pos` after `foo=` on the same line is read as a line of its own and "
                 "applied"}));
+}
+
+// What loads but shows nothing: title lines that read like field lines, a picture without `maps`
+// or with rows not padded to four bytes, HUD items without colour or text, a cannon that cannot
+// fire.
+TEST_F(LoadFindings, WhatLoadsButDoesNothingIsTold) {
+  test::BitmapFile unpadded = test::threeByTwo();
+  unpadded.imageSize = 0;
+  unpadded.pixels.resize(18);
+  dir.write("tight.bmp", unpadded.bytes());
+  dir.write("hull.bmp", test::threeByTwo().bytes());
+  EXPECT_EQ(
+      findings("name=FORGOTTEN\n*QUAD\nname=x\n" +
+               std::string("*QUAD\nname=skin\ntexture=hull.bmp-5\n"
+                           "*QUAD\ntexture=tight.bmp-5\nmaps=0 0 0 1 0 0 0 0 0 0 1 0\n*HUDLINE\n"
+                           "verts=0 0 0 0 1 1\n*HUDSTRING\ncolor=100 100 100 100\n*LASERCANNON\n"
+                           "name=gun\ncontrolactivate=32 1 0.1 0 0 0\n*END\n")),
+      (Findings{"1: line 1 reads like a field or section line, but the first two lines of a file "
+                "are its title and are skipped",
+                "2: line 2 reads like a field or section line, but the first two lines of a file "
+                "are its title and are skipped",
+                "4: QUAD \"skin\" has a `texture` but no `maps`, so it is painted in one colour of "
+                "the texture",
+                "8: `texture` file `" + inDir("tight.bmp") +
+                    "` does not pad its rows to four bytes, so its picture is sheared",
+                "10: HUDLINE has no `color`, so it is not drawn",
+                "12: HUDSTRING has no `text`, so it shows nothing",
+                "14: LASERCANNON \"gun\" has `controlactivate` but no `fire` key, so it never "
+                "fires"}));
 }
 
 TEST_F(LoadFindings, ASoundThatCannotBeReadOrDecodedIsTold) {

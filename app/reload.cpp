@@ -1,0 +1,118 @@
+#include "app/reload.h"
+
+#include <memory>
+#include <vector>
+
+#include "app/news.h"
+#include "model/kinematics.h"
+#include "scenefile/load_report.h"
+#include "scenefile/loader.h"
+#include "scenefile/section_readers.h"
+
+namespace vev {
+namespace {
+
+struct Replacement {
+  Identity* old = nullptr;
+  Identity* fresh = nullptr;
+};
+
+bool hasPart(const Identity& identity) {
+  for (const SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
+    if (findSectionReader(node->kind)) return true;
+  }
+  return false;
+}
+
+// A fresh load of the file as a list of its own; null when it cannot be read or has no part (a
+// file caught half written, or replaced by something else).
+std::unique_ptr<Identity> freshLoad(const std::string& path, SceneAssets& assets,
+                                    LoadReport* report) {
+  ModelState scratch;
+  if (!loadSceneFile(path, scratch, assets, report) || !scratch.scene || !hasPart(*scratch.scene)) {
+    return nullptr;
+  }
+  return std::move(scratch.scene);
+}
+
+// Who the old Identity was in the scene, carried over to its replacement.
+void carryOver(const Identity& old, Identity& fresh) {
+  const Vec3 offset = old.pose.position - fresh.pose.position;
+  translateIdentity(fresh, offset[0], offset[1], offset[2]);
+  fresh.hudName = old.hudName;
+  fresh.hudName2 = old.hudName2;
+  fresh.hudName3 = old.hudName3;
+  fresh.keys = old.keys;
+  fresh.target = old.target;
+}
+
+// The pose in `fresh` at the place `pose` has in `old`, or null. With `fresh` the old Identity
+// itself, this tells whether the pose is one of its own.
+Pose* matchingPose(const Identity& old, Identity& fresh, const Pose* pose) {
+  if (pose == &old.pose) return &fresh.pose;
+  const SceneNode* before = old.nodes.get();
+  SceneNode* after = fresh.nodes.get();
+  for (; before && after; before = before->next.get(), after = after->next.get()) {
+    if (before->pose.get() == pose) return after->pose.get();
+  }
+  return nullptr;
+}
+
+// The replacements are in the list by now, so their own targets are redirected too.
+void redirectReferences(ModelState& model, const std::vector<Replacement>& replaced) {
+  for (const Replacement& r : replaced) {
+    if (model.controlled == r.old) model.controlled = r.fresh;
+    if (matchingPose(*r.old, *r.old, model.activeCamera)) {
+      Pose* camera = matchingPose(*r.old, *r.fresh, model.activeCamera);
+      model.activeCamera = camera ? camera : &model.freeCamera;
+    }
+    for (Identity* it = model.scene.get(); it; it = it->next.get()) {
+      if (it->target == r.old) it->target = r.fresh;
+    }
+  }
+}
+
+// Puts `fresh` in the place of `old` in the list and hands back the old one.
+std::unique_ptr<Identity> swapIn(ModelState& model, Identity& old,
+                                 std::unique_ptr<Identity> fresh) {
+  std::unique_ptr<Identity>* link = &model.scene;
+  while (link->get() != &old) link = &(*link)->next;
+  fresh->next = std::move(old.next);
+  std::unique_ptr<Identity> released = std::move(*link);
+  *link = std::move(fresh);
+  return released;
+}
+
+}  // namespace
+
+void reloadSceneFile(ViewState& view, const std::string& path,
+                     const UnreadableTextureHandler& onUnreadableTexture) {
+  ModelState& model = view.model;
+  std::vector<Identity*> olds;
+  for (Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (it->sourcePath == path) olds.push_back(it);
+  }
+  if (olds.empty()) return;
+  SceneAssets assets = view.assets(onUnreadableTexture);
+  LoadReport report;
+  std::vector<std::unique_ptr<Identity>> loads;
+  for (std::size_t i = 0; i < olds.size(); ++i) {
+    loads.push_back(freshLoad(path, assets, i == 0 ? &report : nullptr));
+    if (!loads.back()) {
+      view.news.push_back(keptNews(*olds.front(), path));
+      return;
+    }
+  }
+  std::vector<Replacement> replaced;
+  std::vector<std::unique_ptr<Identity>> released;
+  for (std::size_t i = 0; i < olds.size(); ++i) {
+    carryOver(*olds[i], *loads[i]);
+    Identity* fresh = loads[i].get();
+    released.push_back(swapIn(model, *olds[i], std::move(loads[i])));
+    replaced.push_back({olds[i], fresh});
+  }
+  redirectReferences(model, replaced);
+  view.news.push_back(reloadedNews(*replaced.front().fresh, path, report.linesWithFindings()));
+}
+
+}  // namespace vev
