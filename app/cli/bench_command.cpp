@@ -9,7 +9,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json_text.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
 #include "model/kinematics.h"
@@ -145,31 +145,26 @@ void printTable(const Samples& samples, long measured, long warmUp) {
               percentile(samples.shots, 0.5));
 }
 
-void writeStage(JsonWriter& json, const char* name, const std::vector<double>& samples) {
-  json.key(name).beginObject();
-  json.key("median").value(static_cast<float>(percentile(samples, 0.5)));
-  json.key("p95").value(static_cast<float>(percentile(samples, 0.95)));
-  json.endObject();
+Json stageJson(const std::vector<double>& samples) {
+  return {{"median", static_cast<float>(percentile(samples, 0.5))},
+          {"p95", static_cast<float>(percentile(samples, 0.95))}};
 }
 
 // The table as JSON: each stage's median and 95th percentile in ms, and the counts per frame.
 bool writeJson(const std::string& path, const Samples& samples, long measured) {
-  JsonWriter json;
-  json.beginObject();
-  json.key("frames").value(static_cast<std::int64_t>(measured));
-  json.key("stages").beginObject();
+  Json stages = Json::object();
   for (std::size_t i = 0; i < kFrameStageCount; ++i)
-    writeStage(json, kStageNames[i], samples.stages[i]);
-  writeStage(json, "whole frame", samples.frame);
-  json.endObject();
-  json.key("perFrame").beginObject();
-  json.key("polygons").value(static_cast<std::int64_t>(percentile(samples.polygons, 0.5)));
-  json.key("identities").value(static_cast<std::int64_t>(percentile(samples.identities, 0.5)));
-  json.key("shots").value(static_cast<std::int64_t>(percentile(samples.shots, 0.5)));
-  json.endObject();
-  json.endObject();
+    stages[kStageNames[i]] = stageJson(samples.stages[i]);
+  stages["whole frame"] = stageJson(samples.frame);
+  const Json json = {
+      {"frames", measured},
+      {"stages", stages},
+      {"perFrame",
+       {{"polygons", static_cast<std::int64_t>(percentile(samples.polygons, 0.5))},
+        {"identities", static_cast<std::int64_t>(percentile(samples.identities, 0.5))},
+        {"shots", static_cast<std::int64_t>(percentile(samples.shots, 0.5))}}}};
   std::ofstream out(path, std::ios::binary);
-  out << json.text() << '\n';
+  out << jsonText(json) << '\n';
   return static_cast<bool>(out);
 }
 
