@@ -41,39 +41,35 @@ struct BenchOptions {
   bool attack = false;
 };
 
-// Takes --frames, --craft, --shots or --json with its value.
-bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOptions& options,
-                      std::string& error) {
-  if (name != "--frames" && name != "--craft" && name != "--shots" && name != "--json" &&
-      name != "--pilot") {
-    error = "unknown option " + name;
-    return false;
-  }
-  std::string value;
-  if (!cursor.takeValue(name, value, error)) return false;
-  if (name == "--json") {
+void describeOptions(ArgumentParser& parser, BenchOptions& options) {
+  parser.flag("--demo", [&options] { options.demo = true; });
+  parser.option("--frames", [&options](const std::string& value) {
+    return parseWhole(value, 1L, 1L << 24, options.frames);
+  });
+  parser.option("--craft", [&options](const std::string& value) {
+    return parseWhole(value, 0, 10000, options.craft);
+  });
+  parser.option("--shots", [&options](const std::string& value) {
+    return parseWhole(value, 0, 100000, options.shots);
+  });
+  parser.option("--json", [&options](const std::string& value) {
     options.json = value;
     return true;
-  }
-  if (name == "--pilot") {
-    if (!parsePilot(value, options.attack)) error = "bad value for --pilot: " + value;
-    return error.empty();
-  }
-  const bool valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
-                     : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
-                                         : parseWhole(value, 0, 100000, options.shots);
-  if (!valid) error = "bad value for " + name + ": " + value;
-  return valid;
+  });
+  parser.option("--pilot",
+                [&options](const std::string& value) { return parsePilot(value, options.attack); });
 }
 
 std::optional<BenchOptions> parseBenchOptions(const std::vector<std::string>& args,
                                               std::string& error) {
   BenchOptions options;
-  const auto option = [&options](const std::string& name, ArgumentCursor& cursor,
-                                 std::string& failure) {
-    return applyBenchOption(name, cursor, options, failure);
-  };
-  if (!parseSceneArguments(args, options.demo, options.files, option, error)) return std::nullopt;
+  ArgumentParser parser;
+  describeOptions(parser, options);
+  if (!parser.parse(args, options.files, error)) return std::nullopt;
+  if (options.demo == !options.files.empty()) {
+    error = "give either --demo or scene files";
+    return std::nullopt;
+  }
   return options;
 }
 
