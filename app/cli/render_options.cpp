@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/cli/arguments.h"
+#include "app/cli/camera_choice.h"
 
 namespace vev {
 namespace {
@@ -15,14 +16,6 @@ bool parseSize(std::string_view text, RenderOptions& options) {
   if (x == std::string_view::npos) return false;
   return parseWhole(text.substr(0, x), 1, kMaxSide, options.width) &&
          parseWhole(text.substr(x + 1), 1, kMaxSide, options.height);
-}
-
-bool parseCamera(std::string_view text, RenderOptions& options) {
-  if (text == "free") {
-    options.cameraNode = -1;
-    return true;
-  }
-  return parseWhole(text, 0, 1 << 30, options.cameraNode);
 }
 
 bool parseShading(std::string_view text, RenderOptions& options) {
@@ -40,8 +33,9 @@ void describeOptions(ArgumentParser& parser, RenderOptions& options) {
   });
   parser.option("--size",
                 [&options](const std::string& value) { return parseSize(value, options); });
-  parser.option("--camera",
-                [&options](const std::string& value) { return parseCamera(value, options); });
+  parser.option("--camera", [&options](const std::string& value) {
+    return parseCamera(value, options.cameraNode);
+  });
   parser.option("--shading",
                 [&options](const std::string& value) { return parseShading(value, options); });
   parser.option("--frames", [&options](const std::string& value) {

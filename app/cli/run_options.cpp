@@ -1,6 +1,7 @@
 #include "app/cli/run_options.h"
 
 #include "app/cli/arguments.h"
+#include "app/cli/camera_choice.h"
 
 namespace vev {
 namespace {
@@ -30,6 +31,12 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--sound-wav", textInto(options.soundWav));
   parser.option("--pilot",
                 [&options](const std::string& value) { return parsePilot(value, options.attack); });
+  parser.option("--camera", [&options](const std::string& value) {
+    int node = 0;
+    if (!parseCamera(value, node)) return false;
+    options.cameraNode = node;
+    return true;
+  });
 }
 
 }  // namespace
@@ -40,8 +47,8 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
   ArgumentParser parser;
   describeOptions(parser, options);
   if (!parser.parse(args, options.files, error)) return std::nullopt;
-  if (options.demo == !options.files.empty()) {
-    error = "give either --demo or scene files";
+  if (!options.demo && options.files.empty()) {
+    error = "give --demo, scene files or both";
     return std::nullopt;
   }
   if (options.frames == 0) {
