@@ -1,46 +1,80 @@
 #include "tools/wav_writer.h"
 
-#include <cmath>
+#include <sndfile.h>
 
-#include "tools/little_endian.h"
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <stdexcept>
+#include <string>
 
 namespace vev::assets {
 namespace {
-
-constexpr std::uint32_t kFormatChunkBytes = 16;
-constexpr std::uint32_t kBytesPerSample = 2;
-constexpr std::uint16_t kPcm = 1;
 
 std::int16_t toPcm(double sample) {
   const double clamped = sample < -1.0 ? -1.0 : (sample > 1.0 ? 1.0 : sample);
   return static_cast<std::int16_t>(std::floor(clamped * 32767.0 + 0.5));
 }
 
+// A file in memory for libsndfile's virtual I/O, which goes back to fill in the header's sizes
+// when the file is closed.
+struct MemoryFile {
+  std::vector<std::uint8_t> bytes;
+  sf_count_t at = 0;
+
+  static MemoryFile& of(void* user) { return *static_cast<MemoryFile*>(user); }
+
+  static sf_count_t length(void* user) { return static_cast<sf_count_t>(of(user).bytes.size()); }
+
+  static sf_count_t seek(sf_count_t offset, int whence, void* user) {
+    MemoryFile& file = of(user);
+    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? file.at : length(user);
+    file.at = std::max<sf_count_t>(0, base + offset);
+    return file.at;
+  }
+
+  static sf_count_t read(void* out, sf_count_t count, void* user) {
+    MemoryFile& file = of(user);
+    const sf_count_t available = std::max<sf_count_t>(0, length(user) - file.at);
+    const sf_count_t taken = std::min(count, available);
+    std::memcpy(out, file.bytes.data() + file.at, static_cast<std::size_t>(taken));
+    file.at += taken;
+    return taken;
+  }
+
+  static sf_count_t write(const void* in, sf_count_t count, void* user) {
+    MemoryFile& file = of(user);
+    const auto end = static_cast<std::size_t>(file.at + count);
+    if (end > file.bytes.size()) file.bytes.resize(end);
+    std::memcpy(file.bytes.data() + file.at, in, static_cast<std::size_t>(count));
+    file.at += count;
+    return count;
+  }
+
+  static sf_count_t tell(void* user) { return of(user).at; }
+};
+
 }  // namespace
 
 std::vector<std::uint8_t> encodeWav(const std::vector<double>& samples) {
-  const auto dataBytes = static_cast<std::uint32_t>(samples.size()) * kBytesPerSample;
-  std::vector<std::uint8_t> out;
-  out.reserve(44 + dataBytes);
-  putTag(out, "RIFF");
-  putU32(out, 4 + (8 + kFormatChunkBytes) + (8 + dataBytes));
-  putTag(out, "WAVE");
-
-  putTag(out, "fmt ");
-  putU32(out, kFormatChunkBytes);
-  putU16(out, kPcm);
-  putU16(out, 1);  // mono
-  putU32(out, kSampleRate);
-  putU32(out, kSampleRate * kBytesPerSample);  // bytes per second
-  putU16(out, kBytesPerSample);                // block align
-  putU16(out, 16);                             // bits per sample
-
-  putTag(out, "data");
-  putU32(out, dataBytes);
-  for (const double sample : samples) {
-    putU16(out, static_cast<std::uint16_t>(toPcm(sample)));
+  std::vector<std::int16_t> pcm(samples.size());
+  std::transform(samples.begin(), samples.end(), pcm.begin(), toPcm);
+  SF_VIRTUAL_IO io{MemoryFile::length, MemoryFile::seek, MemoryFile::read, MemoryFile::write,
+                   MemoryFile::tell};
+  SF_INFO info{};
+  info.samplerate = kSampleRate;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  MemoryFile memory;
+  SNDFILE* file = sf_open_virtual(&io, SFM_WRITE, &info, &memory);
+  if (!file) throw std::runtime_error(std::string("cannot encode WAV: ") + sf_strerror(nullptr));
+  const sf_count_t written = sf_write_short(file, pcm.data(), static_cast<sf_count_t>(pcm.size()));
+  const std::string error = sf_strerror(file);
+  if (sf_close(file) != 0 || written != static_cast<sf_count_t>(pcm.size())) {
+    throw std::runtime_error("cannot encode WAV: " + error);
   }
-  return out;
+  return std::move(memory.bytes);
 }
 
 }  // namespace vev::assets

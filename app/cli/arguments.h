@@ -1,10 +1,14 @@
 #pragma once
 
-#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace CLI {
+class App;
+}
 
 namespace vev {
 
@@ -16,35 +20,33 @@ bool parseWhole(std::string_view text, int low, int high, int& value);
 // The pilot named by --pilot: "demo" (the demonstration pilot) or "attack"; false when neither.
 bool parsePilot(std::string_view text, bool& attack);
 
-// Walks the arguments of a subcommand: options ("-x", "--name", some followed by a value) and
-// the plain arguments between them.
-class ArgumentCursor {
+// The arguments of one vev-scene command, read with CLI11: options ("-o", "--frames", some with
+// a value, given as the next argument or after "=") may stand anywhere among the plain
+// arguments, "--" ends the options, and an option given twice keeps its last value.
+class ArgumentParser {
  public:
-  explicit ArgumentCursor(const std::vector<std::string>& args) : args_(args) {}
+  ArgumentParser();
+  ~ArgumentParser();
+  ArgumentParser(const ArgumentParser&) = delete;
+  ArgumentParser& operator=(const ArgumentParser&) = delete;
 
-  bool done() const { return next_ >= args_.size(); }
-  // Whether the next argument is an option rather than a plain argument.
-  bool atOption() const;
-  // The next argument, moving past it.
-  const std::string& take() { return args_[next_++]; }
-  // The value that follows option `name`; false with `error` set when there is none.
-  bool takeValue(const std::string& name, std::string& value, std::string& error);
+  // An option without a value; `set` runs when it is given.
+  void flag(const std::string& name, std::function<void()> set);
+  // An option with a value, handed to `take`, which returns false for a value it refuses.
+  void option(const std::string& name, std::function<bool(const std::string&)> take);
+
+  // Parses `args`, putting the plain arguments into `plain` in order. False with `error` set to
+  // "unknown option NAME", "NAME needs a value" or "bad value for NAME: VALUE".
+  bool parse(const std::vector<std::string>& args, std::vector<std::string>& plain,
+             std::string& error);
 
  private:
-  const std::vector<std::string>& args_;
-  std::size_t next_ = 0;
+  std::unique_ptr<CLI::App> app_;
 };
 
-// Takes one option (the cursor is just past its name) and, for those that have one, its value;
-// false with `error` set when the option is unknown or its value is not valid.
-using OptionHandler =
-    std::function<bool(const std::string& name, ArgumentCursor& cursor, std::string& error)>;
-
-// The arguments of a command that runs a scene: --demo, or scene files as plain arguments, with
-// the command's other options handed to `option`. False with `error` set when an option fails
-// or when not exactly one of --demo and files was given.
-bool parseSceneArguments(const std::vector<std::string>& args, bool& demo,
-                         std::vector<std::string>& files, const OptionHandler& option,
-                         std::string& error);
+// The arguments of a command that takes scene files and no option, such as `dump`: false, with
+// the usage line on standard error, when no file or an option is given.
+bool parseFileArguments(const std::string& command, const std::vector<std::string>& args,
+                        std::vector<std::string>& files);
 
 }  // namespace vev

@@ -9,7 +9,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
-#include "app/cli/json_writer.h"
+#include "app/cli/json_text.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
 #include "model/kinematics.h"
@@ -41,39 +41,35 @@ struct BenchOptions {
   bool attack = false;
 };
 
-// Takes --frames, --craft, --shots or --json with its value.
-bool applyBenchOption(const std::string& name, ArgumentCursor& cursor, BenchOptions& options,
-                      std::string& error) {
-  if (name != "--frames" && name != "--craft" && name != "--shots" && name != "--json" &&
-      name != "--pilot") {
-    error = "unknown option " + name;
-    return false;
-  }
-  std::string value;
-  if (!cursor.takeValue(name, value, error)) return false;
-  if (name == "--json") {
+void describeOptions(ArgumentParser& parser, BenchOptions& options) {
+  parser.flag("--demo", [&options] { options.demo = true; });
+  parser.option("--frames", [&options](const std::string& value) {
+    return parseWhole(value, 1L, 1L << 24, options.frames);
+  });
+  parser.option("--craft", [&options](const std::string& value) {
+    return parseWhole(value, 0, 10000, options.craft);
+  });
+  parser.option("--shots", [&options](const std::string& value) {
+    return parseWhole(value, 0, 100000, options.shots);
+  });
+  parser.option("--json", [&options](const std::string& value) {
     options.json = value;
     return true;
-  }
-  if (name == "--pilot") {
-    if (!parsePilot(value, options.attack)) error = "bad value for --pilot: " + value;
-    return error.empty();
-  }
-  const bool valid = name == "--frames"  ? parseWhole(value, 1L, 1L << 24, options.frames)
-                     : name == "--craft" ? parseWhole(value, 0, 10000, options.craft)
-                                         : parseWhole(value, 0, 100000, options.shots);
-  if (!valid) error = "bad value for " + name + ": " + value;
-  return valid;
+  });
+  parser.option("--pilot",
+                [&options](const std::string& value) { return parsePilot(value, options.attack); });
 }
 
 std::optional<BenchOptions> parseBenchOptions(const std::vector<std::string>& args,
                                               std::string& error) {
   BenchOptions options;
-  const auto option = [&options](const std::string& name, ArgumentCursor& cursor,
-                                 std::string& failure) {
-    return applyBenchOption(name, cursor, options, failure);
-  };
-  if (!parseSceneArguments(args, options.demo, options.files, option, error)) return std::nullopt;
+  ArgumentParser parser;
+  describeOptions(parser, options);
+  if (!parser.parse(args, options.files, error)) return std::nullopt;
+  if (options.demo == !options.files.empty()) {
+    error = "give either --demo or scene files";
+    return std::nullopt;
+  }
   return options;
 }
 
@@ -145,31 +141,26 @@ void printTable(const Samples& samples, long measured, long warmUp) {
               percentile(samples.shots, 0.5));
 }
 
-void writeStage(JsonWriter& json, const char* name, const std::vector<double>& samples) {
-  json.key(name).beginObject();
-  json.key("median").value(static_cast<float>(percentile(samples, 0.5)));
-  json.key("p95").value(static_cast<float>(percentile(samples, 0.95)));
-  json.endObject();
+Json stageJson(const std::vector<double>& samples) {
+  return {{"median", static_cast<float>(percentile(samples, 0.5))},
+          {"p95", static_cast<float>(percentile(samples, 0.95))}};
 }
 
 // The table as JSON: each stage's median and 95th percentile in ms, and the counts per frame.
 bool writeJson(const std::string& path, const Samples& samples, long measured) {
-  JsonWriter json;
-  json.beginObject();
-  json.key("frames").value(static_cast<std::int64_t>(measured));
-  json.key("stages").beginObject();
+  Json stages = Json::object();
   for (std::size_t i = 0; i < kFrameStageCount; ++i)
-    writeStage(json, kStageNames[i], samples.stages[i]);
-  writeStage(json, "whole frame", samples.frame);
-  json.endObject();
-  json.key("perFrame").beginObject();
-  json.key("polygons").value(static_cast<std::int64_t>(percentile(samples.polygons, 0.5)));
-  json.key("identities").value(static_cast<std::int64_t>(percentile(samples.identities, 0.5)));
-  json.key("shots").value(static_cast<std::int64_t>(percentile(samples.shots, 0.5)));
-  json.endObject();
-  json.endObject();
+    stages[kStageNames[i]] = stageJson(samples.stages[i]);
+  stages["whole frame"] = stageJson(samples.frame);
+  const Json json = {
+      {"frames", measured},
+      {"stages", stages},
+      {"perFrame",
+       {{"polygons", static_cast<std::int64_t>(percentile(samples.polygons, 0.5))},
+        {"identities", static_cast<std::int64_t>(percentile(samples.identities, 0.5))},
+        {"shots", static_cast<std::int64_t>(percentile(samples.shots, 0.5))}}}};
   std::ofstream out(path, std::ios::binary);
-  out << json.text() << '\n';
+  out << jsonText(json) << '\n';
   return static_cast<bool>(out);
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/view_state.h"
 #include "render/shape_builders.h"
@@ -50,15 +51,13 @@ bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
 }  // namespace
 
 int runCheck(const std::vector<std::string>& args) {
-  if (args.empty()) {
-    std::fprintf(stderr, "usage: vev-scene check FILE...\n");
-    return 2;
-  }
+  std::vector<std::string> files;
+  if (!parseFileArguments("check", args, files)) return 2;
   // The null output decodes every sample without a sound device, as the program would.
   OpenAlOptions output;
   output.backend = OpenAlOptions::Backend::Null;
   bool clean = true;
-  for (const std::string& path : args) clean = checkSceneFile(path, output) && clean;
+  for (const std::string& path : files) clean = checkSceneFile(path, output) && clean;
   return clean ? 0 : 1;
 }
 

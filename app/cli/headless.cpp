@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/cli/scene_files.h"
+#include "app/commands.h"
 #include "app/demo_scene.h"
 #include "sim/node_kind.h"
 
@@ -10,11 +11,19 @@ namespace vev {
 
 bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& files) {
   if (!demo) return loadSceneFiles(view, files);
-  SceneAssets assets = view.assets([](const std::string& path) {
+  const auto unreadable = [](const std::string& path) {
     std::fprintf(stderr, "Could Not read texture: %s\n", path.c_str());
-  });
+  };
+  SceneAssets assets = view.assets(unreadable);
   loadDemoScene(view.model, assets);
-  return true;
+  bool allAdded = true;
+  for (const std::string& path : files) {
+    if (!addSceneFile(view, path, unreadable)) {
+      std::fprintf(stderr, "vev-scene: cannot open scene file %s\n", path.c_str());
+      allAdded = false;
+    }
+  }
+  return allAdded;
 }
 
 int countShots(const ModelState& model) {

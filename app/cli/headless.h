@@ -7,9 +7,10 @@
 
 namespace vev {
 
-// The scene of a headless run: the demonstration read from sw/ in the working directory, or the
-// given files loaded as `dump` loads them. False when a file could not be opened (the others are
-// still loaded).
+// The scene of a headless run: the demonstration read from sw/ in the working directory, with
+// the given files added after it as the toolbar's add command adds them; or, without the
+// demonstration, the files loaded as `dump` loads them. False when a file could not be opened
+// (the others are still loaded).
 bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& files);
 
 // How many shots are in flight.

@@ -17,7 +17,7 @@ constexpr Command kCommands[] = {
     {"check", vev::runCheck, "check FILE...           report lines the loader skips or misreads"},
     {"dump", vev::runDump, "dump FILE...            print the loaded scene as JSON"},
     {"render", vev::runRender, "render FILE... -o PNG  draw the loaded scene into a PNG file"},
-    {"run", vev::runRun, "run (--demo | FILE...) --frames N  fly the scene headless"},
+    {"run", vev::runRun, "run (--demo [FILE...] | FILE...) --frames N  fly the scene headless"},
     {"bench", vev::runBench, "bench (--demo | FILE...)  time the stages of the frame"},
 };
 

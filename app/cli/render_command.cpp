@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/camera_choice.h"
 #include "app/cli/commands.h"
 #include "app/cli/png_file.h"
 #include "app/cli/render_options.h"
@@ -13,18 +14,6 @@
 #include "sound/silent_sound_library.h"
 
 namespace vev {
-namespace {
-
-// The camera the options ask for: the free camera of the start-up, or a node's pose.
-Pose* chooseCamera(ModelState& model, int cameraNode) {
-  if (cameraNode < 0) return &model.freeCamera;
-  if (!model.scene) return nullptr;
-  SceneNode* node = model.scene->nodes.get();
-  for (int i = 0; node && i < cameraNode; ++i) node = node->next.get();
-  return node ? node->pose.get() : nullptr;
-}
-
-}  // namespace
 
 int runRender(const std::vector<std::string>& args) {
   std::string error;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/cli/arguments.h"
+#include "app/cli/camera_choice.h"
 
 namespace vev {
 namespace {
@@ -17,58 +18,29 @@ bool parseSize(std::string_view text, RenderOptions& options) {
          parseWhole(text.substr(x + 1), 1, kMaxSide, options.height);
 }
 
-bool parseCamera(std::string_view text, RenderOptions& options) {
-  if (text == "free") {
-    options.cameraNode = -1;
-    return true;
-  }
-  return parseWhole(text, 0, 1 << 30, options.cameraNode);
-}
-
 bool parseShading(std::string_view text, RenderOptions& options) {
   if (text != "s" && text != "f" && text != "w") return false;
   options.settings.shading = text[0];
   return true;
 }
 
-// Applies the option at args[i] and its value; false with `error` set when it is not valid.
-bool applyOption(const std::vector<std::string>& args, std::size_t& i, RenderOptions& options,
-                 std::string& error) {
-  const std::string& name = args[i];
-  if (name == "--no-textures") {
-    options.settings.textures = 0;
-    return true;
-  }
-  if (name == "--help-panel") {
-    options.settings.idHelp = 1;
-    return true;
-  }
-  const bool takesValue = name == "-o" || name == "--size" || name == "--camera" ||
-                          name == "--shading" || name == "--frames";
-  if (!takesValue) {
-    error = "unknown option " + name;
-    return false;
-  }
-  if (i + 1 >= args.size()) {
-    error = name + " needs a value";
-    return false;
-  }
-  const std::string& value = args[++i];
-  bool valid = false;
-  if (name == "-o") {
+void describeOptions(ArgumentParser& parser, RenderOptions& options) {
+  parser.flag("--no-textures", [&options] { options.settings.textures = 0; });
+  parser.flag("--help-panel", [&options] { options.settings.idHelp = 1; });
+  parser.option("-o", [&options](const std::string& value) {
     options.output = value;
-    valid = !value.empty();
-  } else if (name == "--size") {
-    valid = parseSize(value, options);
-  } else if (name == "--camera") {
-    valid = parseCamera(value, options);
-  } else if (name == "--shading") {
-    valid = parseShading(value, options);
-  } else {
-    valid = parseWhole(value, 1, 1 << 20, options.frames);
-  }
-  if (!valid) error = "bad value for " + name + ": " + value;
-  return valid;
+    return !value.empty();
+  });
+  parser.option("--size",
+                [&options](const std::string& value) { return parseSize(value, options); });
+  parser.option("--camera", [&options](const std::string& value) {
+    return parseCamera(value, options.cameraNode);
+  });
+  parser.option("--shading",
+                [&options](const std::string& value) { return parseShading(value, options); });
+  parser.option("--frames", [&options](const std::string& value) {
+    return parseWhole(value, 1, 1 << 20, options.frames);
+  });
 }
 
 }  // namespace
@@ -76,13 +48,9 @@ bool applyOption(const std::vector<std::string>& args, std::size_t& i, RenderOpt
 std::optional<RenderOptions> parseRenderOptions(const std::vector<std::string>& args,
                                                 std::string& error) {
   RenderOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i].size() > 1 && args[i][0] == '-') {
-      if (!applyOption(args, i, options, error)) return std::nullopt;
-    } else {
-      options.files.push_back(args[i]);
-    }
-  }
+  ArgumentParser parser;
+  describeOptions(parser, options);
+  if (!parser.parse(args, options.files, error)) return std::nullopt;
   if (options.files.empty()) {
     error = "no scene file given";
     return std::nullopt;

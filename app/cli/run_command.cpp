@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/cli/camera_choice.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
 #include "app/cli/key_script.h"
@@ -28,9 +29,9 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 
 constexpr const char* kRunUsage =
-    "usage: vev-scene run (--demo | FILE...) --frames N [--keys SCRIPT] "
+    "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
-    "[--pilot demo|attack]\n";
+    "[--pilot demo|attack] [--camera free|N]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -58,6 +59,19 @@ std::unique_ptr<SoundLibrary> runSoundLibrary(const RunOptions& options) {
   output.backend = OpenAlOptions::Backend::WaveFile;
   output.wavePath = options.soundWav;
   return std::make_unique<OpenAlSoundLibrary>(std::move(output));
+}
+
+// The camera that --camera names, when it is given; false when the scene lacks it.
+bool chooseRunCamera(ModelState& model, const RunOptions& options) {
+  if (!options.cameraNode) return true;
+  Pose* camera = chooseCamera(model, *options.cameraNode);
+  if (!camera) {
+    std::fprintf(stderr, "vev-scene run: the first Identity has no node %d with a pose\n",
+                 *options.cameraNode);
+    return false;
+  }
+  model.activeCamera = camera;
+  return true;
 }
 
 bool writeJson(const std::string& path, const ViewState& view, long frame) {
@@ -96,6 +110,7 @@ int runRun(const std::vector<std::string>& args) {
     return 1;
   }
   bool ok = loadRunScene(view, options->demo, options->files);
+  if (!chooseRunCamera(view.model, *options)) return 1;
   resize(view.viewport, kWidth, kHeight);
   if (options->helpPanel) view.settings.idHelp = 1;
   view.settings.attack = options->attack ? 1 : 0;

@@ -1,43 +1,42 @@
 #include "app/cli/run_options.h"
 
 #include "app/cli/arguments.h"
+#include "app/cli/camera_choice.h"
 
 namespace vev {
 namespace {
 
 constexpr long kMaxFrames = 1L << 30;
 
-bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions& options,
-                    std::string& error) {
-  if (name == "--help-panel") {
-    options.helpPanel = true;
+// Takes a value that must not be empty into `text`.
+std::function<bool(const std::string&)> textInto(std::string& text) {
+  return [&text](const std::string& value) {
+    text = value;
+    return !value.empty();
+  };
+}
+
+void describeOptions(ArgumentParser& parser, RunOptions& options) {
+  parser.flag("--demo", [&options] { options.demo = true; });
+  parser.flag("--help-panel", [&options] { options.helpPanel = true; });
+  parser.option("--frames", [&options](const std::string& value) {
+    return parseWhole(value, 1L, kMaxFrames, options.frames);
+  });
+  parser.option("--png-every", [&options](const std::string& value) {
+    return parseWhole(value, 1L, kMaxFrames, options.pngEvery);
+  });
+  parser.option("--keys", textInto(options.keyScript));
+  parser.option("--png-prefix", textInto(options.pngPrefix));
+  parser.option("--json", textInto(options.jsonOutput));
+  parser.option("--sound-wav", textInto(options.soundWav));
+  parser.option("--pilot",
+                [&options](const std::string& value) { return parsePilot(value, options.attack); });
+  parser.option("--camera", [&options](const std::string& value) {
+    int node = 0;
+    if (!parseCamera(value, node)) return false;
+    options.cameraNode = node;
     return true;
-  }
-  std::string value;
-  if (name != "--frames" && name != "--keys" && name != "--png-every" && name != "--png-prefix" &&
-      name != "--json" && name != "--sound-wav" && name != "--pilot") {
-    error = "unknown option " + name;
-    return false;
-  }
-  if (!cursor.takeValue(name, value, error)) return false;
-  bool valid = !value.empty();
-  if (name == "--frames") {
-    valid = parseWhole(value, 1L, kMaxFrames, options.frames);
-  } else if (name == "--png-every") {
-    valid = parseWhole(value, 1L, kMaxFrames, options.pngEvery);
-  } else if (name == "--keys") {
-    options.keyScript = value;
-  } else if (name == "--png-prefix") {
-    options.pngPrefix = value;
-  } else if (name == "--sound-wav") {
-    options.soundWav = value;
-  } else if (name == "--pilot") {
-    valid = parsePilot(value, options.attack);
-  } else {
-    options.jsonOutput = value;
-  }
-  if (!valid) error = "bad value for " + name + ": " + value;
-  return valid;
+  });
 }
 
 }  // namespace
@@ -45,11 +44,13 @@ bool applyRunOption(const std::string& name, ArgumentCursor& cursor, RunOptions&
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
                                           std::string& error) {
   RunOptions options;
-  const auto option = [&options](const std::string& name, ArgumentCursor& cursor,
-                                 std::string& failure) {
-    return applyRunOption(name, cursor, options, failure);
-  };
-  if (!parseSceneArguments(args, options.demo, options.files, option, error)) return std::nullopt;
+  ArgumentParser parser;
+  describeOptions(parser, options);
+  if (!parser.parse(args, options.files, error)) return std::nullopt;
+  if (!options.demo && options.files.empty()) {
+    error = "give --demo, scene files or both";
+    return std::nullopt;
+  }
   if (options.frames == 0) {
     error = "--frames N is needed";
     return std::nullopt;

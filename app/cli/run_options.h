@@ -9,7 +9,7 @@ namespace vev {
 // What `vev-scene run` was asked for.
 struct RunOptions {
   bool demo = false;
-  std::vector<std::string> files;
+  std::vector<std::string> files;  // added after the demonstration when both are given
   long frames = 0;
   std::string keyScript;
   long pngEvery = 0;  // 0: no pictures
@@ -18,11 +18,14 @@ struct RunOptions {
   std::string soundWav;    // the run's sound as a WAV file, in real time; empty: silent
   bool helpPanel = false;  // show the control panel of the controlled Identity
   bool attack = false;     // --pilot attack: the computer-flown craft fight the controlled one
+  // --camera: node of the first Identity whose pose is the camera, -1 for the free camera; none:
+  // the camera the scene starts with.
+  std::optional<int> cameraNode;
 };
 
-// The options of `run (--demo | FILE...) --frames N [--keys SCRIPT] [--png-every K --png-prefix
-// P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack]`; empty, with the reason
-// in `error`, when they do not parse.
+// The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
+// P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]`, with
+// --demo, scene files or both; empty, with the reason in `error`, when they do not parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace vev

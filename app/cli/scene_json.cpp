@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "app/cli/json_writer.h"
+#include "app/cli/json_text.h"
 
 namespace vev {
 namespace {
@@ -10,275 +10,199 @@ namespace {
 template <typename T>
 using IndexOf = std::unordered_map<const T*, int>;
 
-void writeIndex(JsonWriter& json, const IndexOf<SceneNode>& index, const SceneNode* node) {
-  const auto found = node ? index.find(node) : index.end();
-  if (found == index.end()) {
-    json.null();
-  } else {
-    json.value(found->second);
+// Scene texts are bytes of an 8-bit code page; each byte above 127 stands for the Latin-1
+// character of that code, so the text is always valid JSON.
+Json text(const std::string& bytes) {
+  std::string utf8;
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      utf8 += c;
+    } else {
+      utf8 += static_cast<char>(0xC0 | (byte >> 6));
+      utf8 += static_cast<char>(0x80 | (byte & 0x3F));
+    }
   }
+  return utf8;
 }
 
-void writeSoundRef(JsonWriter& json, const SoundRef* ref) {
-  if (!ref) {
-    json.null();
-    return;
-  }
-  json.beginObject();
-  json.key("entry").value(ref->entry);
-  json.key("path").value(ref->path);
-  json.key("range").value(ref->range);
-  json.key("playRequests").value(ref->playRequests);
-  json.endObject();
+template <typename T>
+Json indexJson(const IndexOf<T>& index, const T* item) {
+  const auto found = item ? index.find(item) : index.end();
+  return found == index.end() ? Json() : Json(found->second);
 }
 
-void writePose(JsonWriter& json, const Pose& pose) {
-  json.beginObject();
-  json.key("position").numbers(pose.position);
-  json.key("tangent").numbers(pose.tangent);
-  json.key("normal").numbers(pose.normal);
-  json.key("binormal").numbers(pose.binormal);
-  json.key("zoom").value(pose.zoom);
-  json.key("dist").value(pose.dist);
-  json.key("coordType").value(pose.coordType);
-  json.key("collision").value(pose.collision);
-  json.key("inclination").value(pose.inclination);
-  json.key("heading").value(pose.heading);
-  json.key("targetElevation").value(pose.targetElevation);
-  json.key("targetAzimuth").value(pose.targetAzimuth);
-  json.key("targetRange").value(pose.targetRange);
-  json.endObject();
+Json soundRefJson(const SoundRef* ref) {
+  if (!ref) return nullptr;
+  return {{"entry", ref->entry},
+          {"path", text(ref->path)},
+          {"range", ref->range},
+          {"playRequests", ref->playRequests}};
 }
 
-void writeChannelFields(JsonWriter& json, const ControlChannel& channel) {
-  json.key("increaseKey").value(channel.increaseKey);
-  json.key("decreaseKey").value(channel.decreaseKey);
-  json.key("rate").value(channel.rate);
-  json.key("roomUp").value(channel.roomUp);
-  json.key("roomDown").value(channel.roomDown);
-  json.key("unlimited").value(channel.unlimited);
+Json poseJson(const Pose& pose) {
+  return {{"position", pose.position},
+          {"tangent", pose.tangent},
+          {"normal", pose.normal},
+          {"binormal", pose.binormal},
+          {"zoom", pose.zoom},
+          {"dist", pose.dist},
+          {"coordType", pose.coordType},
+          {"collision", pose.collision},
+          {"inclination", pose.inclination},
+          {"heading", pose.heading},
+          {"targetElevation", pose.targetElevation},
+          {"targetAzimuth", pose.targetAzimuth},
+          {"targetRange", pose.targetRange}};
 }
 
-void writeChannels(JsonWriter& json, const std::array<ControlChannel, 3>& channels) {
-  json.beginArray();
-  for (const ControlChannel& channel : channels) {
-    json.beginObject();
-    writeChannelFields(json, channel);
-    json.endObject();
-  }
-  json.endArray();
+Json channelJson(const ControlChannel& channel) {
+  return {{"increaseKey", channel.increaseKey},
+          {"decreaseKey", channel.decreaseKey},
+          {"rate", channel.rate},
+          {"roomUp", channel.roomUp},
+          {"roomDown", channel.roomDown},
+          {"unlimited", channel.unlimited}};
 }
 
-void writeBody(JsonWriter& json, const BodyState& body) {
-  json.beginObject();
-  json.key("translation");
-  writeChannels(json, body.translation);
-  json.key("rotation");
-  writeChannels(json, body.rotation);
-  json.key("spin");
-  writeChannels(json, body.spin);
-  json.key("rail").beginObject();
-  writeChannelFields(json, body.rail);
-  json.key("direction").numbers(body.rail.direction);
-  json.endObject();
-  json.key("pivot").numbers(body.pivot);
-  json.key("activateKey").value(body.activateKey);
-  json.key("activateArmed").value(body.activateArmed);
-  json.key("activateDelay").value(body.activateDelay);
-  json.key("activateTimer").value(body.activateTimer);
-  json.key("toggleKey").value(body.toggleKey);
-  json.key("toggleState").value(body.toggleState);
-  json.key("toggleKeyA").value(body.toggleKeyA);
-  json.key("toggleKeyB").value(body.toggleKeyB);
-  json.key("fireKey").value(body.fireKey);
-  json.key("fireState").value(body.fireState);
-  json.key("fireDuration").value(body.fireDuration);
-  json.key("fireTimer").value(body.fireTimer);
-  json.key("joyKeys").numbers(body.joyKeys);
-  json.key("previousTargetKey").value(body.previousTargetKey);
-  json.key("nextTargetKey").value(body.nextTargetKey);
-  json.key("playKey").value(body.playKey);
-  json.key("secondKey").value(body.secondKey);
-  json.key("sound");
-  writeSoundRef(json, body.sound.get());
-  json.endObject();
+Json channelsJson(const std::array<ControlChannel, 3>& channels) {
+  Json json = Json::array();
+  for (const ControlChannel& channel : channels) json.push_back(channelJson(channel));
+  return json;
 }
 
-void writeShape(JsonWriter& json, const Shape* shape) {
-  if (!shape) {
-    json.null();
-    return;
-  }
-  json.beginObject();
-  json.key("ambient").numbers(shape->ambient);
-  json.key("diffuse").numbers(shape->diffuse);
-  json.key("specular").numbers(shape->specular);
-  json.key("lit").value(shape->lit);
-  json.key("mapping").value(shape->mapping);
-  json.key("wire").value(shape->wire);
-  json.key("mapPoints").beginArray();
-  for (const Vec3& point : shape->mapPoints) json.numbers(point);
-  json.endArray();
-  json.key("texturePath").value(shape->texturePath);
-  if (shape->untextured) json.key("untextured").numbers(*shape->untextured);
-  json.endObject();
+Json bodyJson(const BodyState& body) {
+  Json rail = channelJson(body.rail);
+  rail["direction"] = body.rail.direction;
+  return {{"translation", channelsJson(body.translation)},
+          {"rotation", channelsJson(body.rotation)},
+          {"spin", channelsJson(body.spin)},
+          {"rail", rail},
+          {"pivot", body.pivot},
+          {"activateKey", body.activateKey},
+          {"activateArmed", body.activateArmed},
+          {"activateDelay", body.activateDelay},
+          {"activateTimer", body.activateTimer},
+          {"toggleKey", body.toggleKey},
+          {"toggleState", body.toggleState},
+          {"toggleKeyA", body.toggleKeyA},
+          {"toggleKeyB", body.toggleKeyB},
+          {"fireKey", body.fireKey},
+          {"fireState", body.fireState},
+          {"fireDuration", body.fireDuration},
+          {"fireTimer", body.fireTimer},
+          {"joyKeys", body.joyKeys},
+          {"previousTargetKey", body.previousTargetKey},
+          {"nextTargetKey", body.nextTargetKey},
+          {"playKey", body.playKey},
+          {"secondKey", body.secondKey},
+          {"sound", soundRefJson(body.sound.get())}};
 }
 
-void writeNode(JsonWriter& json, const SceneNode& node, const IndexOf<SceneNode>& index) {
-  json.beginObject();
-  json.key("name").value(node.name);
-  json.key("kind").value(node.kind);
-  json.key("active").value(node.active);
-  json.key("hits").value(node.hits);
-  json.key("dirty").value(node.dirty);
-  json.key("childCount").value(node.childCount);
-  json.key("firstChild");
-  writeIndex(json, index, node.firstChild);
-  json.key("sibling");
-  writeIndex(json, index, node.sibling);
-  json.key("shape");
-  writeShape(json, node.shape.get());
-  json.key("sound");
-  writeSoundRef(json, node.sound.get());
-  json.key("pose");
-  if (node.pose) {
-    writePose(json, *node.pose);
-  } else {
-    json.null();
-  }
-  json.key("body");
-  if (node.body) {
-    writeBody(json, *node.body);
-  } else {
-    json.null();
-  }
-  json.key("vertices").beginArray();
-  for (const Vertex& vertex : node.vertices)
-    json.numbers(std::array<float, 3>{vertex.x, vertex.y, vertex.z});
-  json.endArray();
-  json.key("params").beginArray();
+Json shapeJson(const Shape* shape) {
+  if (!shape) return nullptr;
+  Json json = {{"ambient", shape->ambient},     {"diffuse", shape->diffuse},
+               {"specular", shape->specular},   {"lit", shape->lit},
+               {"mapping", shape->mapping},     {"wire", shape->wire},
+               {"mapPoints", shape->mapPoints}, {"texturePath", text(shape->texturePath)}};
+  if (shape->untextured) json["untextured"] = *shape->untextured;
+  return json;
+}
+
+Json nodeJson(const SceneNode& node, const IndexOf<SceneNode>& index) {
+  Json vertices = Json::array();
+  for (const Vertex& vertex : node.vertices) vertices.push_back({vertex.x, vertex.y, vertex.z});
+  Json params = Json::array();
   for (const ParamCell& cell : node.params) {
-    for (const float slot : cell) json.value(slot);
+    for (const float slot : cell) params.push_back(slot);
   }
-  json.endArray();
-  json.key("throttle");
-  if (node.throttle) {
-    json.beginObject().key("level").value(node.throttle->level).endObject();
-  } else {
-    json.null();
-  }
-  json.endObject();
+  return {{"name", text(node.name)},
+          {"kind", text(node.kind)},
+          {"active", node.active},
+          {"hits", node.hits},
+          {"dirty", node.dirty},
+          {"childCount", node.childCount},
+          {"firstChild", indexJson(index, node.firstChild)},
+          {"sibling", indexJson(index, node.sibling)},
+          {"shape", shapeJson(node.shape.get())},
+          {"sound", soundRefJson(node.sound.get())},
+          {"pose", node.pose ? poseJson(*node.pose) : Json()},
+          {"body", node.body ? bodyJson(*node.body) : Json()},
+          {"vertices", vertices},
+          {"params", params},
+          {"throttle", node.throttle ? Json{{"level", node.throttle->level}} : Json()}};
 }
 
-void writeDamage(JsonWriter& json, const DamageState* damage) {
-  if (!damage) {
-    json.null();
-    return;
-  }
-  json.beginObject();
-  json.key("strength").value(damage->strength);
-  json.key("power").value(damage->power);
-  json.key("taken").value(damage->taken);
-  json.key("destroyed").value(damage->destroyed);
-  json.key("removal").value(damage->removal);
-  json.key("triggerKey").value(damage->triggerKey);
-  json.endObject();
+Json damageJson(const DamageState* damage) {
+  if (!damage) return nullptr;
+  return {{"strength", damage->strength}, {"power", damage->power},
+          {"taken", damage->taken},       {"destroyed", damage->destroyed},
+          {"removal", damage->removal},   {"triggerKey", damage->triggerKey}};
 }
 
-void writeMotion(JsonWriter& json, const MotionState& motion) {
-  json.beginObject();
-  json.key("velocity").numbers(motion.velocity);
-  json.key("angularVelocity").numbers(motion.angularVelocity);
-  json.key("force").numbers(motion.force);
-  json.key("torque").numbers(motion.torque);
-  json.key("mass").value(motion.mass);
-  json.key("inertia").numbers(motion.inertia);
-  json.endObject();
+Json motionJson(const MotionState& motion) {
+  return {{"velocity", motion.velocity}, {"angularVelocity", motion.angularVelocity},
+          {"force", motion.force},       {"torque", motion.torque},
+          {"mass", motion.mass},         {"inertia", motion.inertia}};
 }
 
-void writeKeys(JsonWriter& json, const KeyStates& keys) {
-  json.beginObject();
+Json keysJson(const KeyStates& keys) {
+  Json json = Json::object();
   for (std::size_t code = 0; code < keys.size(); ++code) {
-    if (keys[code] != 0) json.key(std::to_string(code)).value(keys[code]);
+    if (keys[code] != 0) json[std::to_string(code)] = keys[code];
   }
-  json.endObject();
+  return json;
 }
 
-void writeIdentity(JsonWriter& json, const Identity& identity,
-                   const IndexOf<Identity>& identityIndex) {
+Json identityJson(const Identity& identity, const IndexOf<Identity>& identityIndex) {
   IndexOf<SceneNode> nodeIndex;
   for (const SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
     nodeIndex.emplace(node, static_cast<int>(nodeIndex.size()));
   }
-  json.beginObject();
-  json.key("name").value(identity.name);
-  json.key("directory").value(identity.directory);
-  json.key("alive").value(identity.alive);
-  json.key("keys");
-  writeKeys(json, identity.keys);
-  json.key("damage");
-  writeDamage(json, identity.damage.get());
-  json.key("sound");
-  writeSoundRef(json, identity.sound.get());
-  json.key("pose");
-  writePose(json, identity.pose);
-  json.key("aero");
-  if (identity.aero) {
-    json.beginObject();
-    json.key("cvv").numbers(identity.aero->cvv);
-    json.key("cmm").numbers(identity.aero->cmm);
-    json.endObject();
-  } else {
-    json.null();
-  }
-  json.key("motion");
-  writeMotion(json, identity.motion);
-  json.key("body");
-  writeBody(json, identity.body);
-  json.key("hudName").value(identity.hudName);
-  json.key("hudName2").value(identity.hudName2);
-  json.key("hudName3").value(identity.hudName3);
-  json.key("target");
-  const auto target = identity.target ? identityIndex.find(identity.target) : identityIndex.end();
-  if (target == identityIndex.end()) {
-    json.null();
-  } else {
-    json.value(target->second);
-  }
-  json.key("nodes").beginArray();
+  Json nodes = Json::array();
   for (const SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
-    writeNode(json, *node, nodeIndex);
+    nodes.push_back(nodeJson(*node, nodeIndex));
   }
-  json.endArray();
-  json.endObject();
+  const AeroCoefficients* aero = identity.aero.get();
+  return {{"name", text(identity.name)},
+          {"directory", text(identity.directory)},
+          {"alive", identity.alive},
+          {"keys", keysJson(identity.keys)},
+          {"damage", damageJson(identity.damage.get())},
+          {"sound", soundRefJson(identity.sound.get())},
+          {"pose", poseJson(identity.pose)},
+          {"aero", aero ? Json{{"cvv", aero->cvv}, {"cmm", aero->cmm}} : Json()},
+          {"motion", motionJson(identity.motion)},
+          {"body", bodyJson(identity.body)},
+          {"hudName", text(identity.hudName)},
+          {"hudName2", text(identity.hudName2)},
+          {"hudName3", text(identity.hudName3)},
+          {"target", indexJson(identityIndex, identity.target)},
+          {"nodes", nodes}};
 }
 
-void writeTextures(JsonWriter& json, const TextureList& textures) {
-  json.beginArray();
+Json texturesJson(const TextureList& textures) {
+  Json json = Json::array();
   for (const TextureEntry& entry : textures.entries()) {
-    json.beginObject();
-    json.key("path").value(entry.path);
-    json.key("width").value(entry.width);
-    json.key("height").value(entry.height);
-    json.key("loaded").value(entry.loaded);
-    json.endObject();
+    json.push_back({{"path", text(entry.path)},
+                    {"width", entry.width},
+                    {"height", entry.height},
+                    {"loaded", entry.loaded}});
   }
-  json.endArray();
+  return json;
 }
 
-void writeSounds(JsonWriter& json, const SoundRegistry& sounds) {
-  json.beginArray();
+Json soundsJson(const SoundRegistry& sounds) {
+  Json json = Json::array();
   for (const SoundEntry& entry : sounds.entries()) {
-    json.beginObject();
-    json.key("path").value(entry.path);
-    json.key("sampleSlot").value(entry.sampleSlot);
-    json.key("channelSlot").value(entry.channelSlot);
-    json.key("looping").value(entry.looping);
-    json.key("gain").value(entry.gain);
-    json.key("pitchFactor").value(entry.pitchFactor);
-    json.endObject();
+    json.push_back({{"path", text(entry.path)},
+                    {"sampleSlot", entry.sampleSlot},
+                    {"channelSlot", entry.channelSlot},
+                    {"looping", entry.looping},
+                    {"gain", entry.gain},
+                    {"pitchFactor", entry.pitchFactor}});
   }
-  json.endArray();
+  return json;
 }
 
 }  // namespace
@@ -286,23 +210,20 @@ void writeSounds(JsonWriter& json, const SoundRegistry& sounds) {
 std::string sceneJson(const ModelState& model, const TextureList& textures,
                       const SoundRegistry& sounds, std::optional<long> frame) {
   IndexOf<Identity> identityIndex;
+  Json identities = Json::array();
   for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
     identityIndex.emplace(it, static_cast<int>(identityIndex.size()));
   }
-  JsonWriter json;
-  json.beginObject();
-  if (frame) json.key("frame").value(static_cast<std::int64_t>(*frame));
-  json.key("identities").beginArray();
   for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
-    writeIdentity(json, *it, identityIndex);
+    identities.push_back(identityJson(*it, identityIndex));
   }
-  json.endArray();
-  json.key("textures");
-  writeTextures(json, textures);
-  json.key("sounds");
-  writeSounds(json, sounds);
-  json.endObject();
-  return json.text();
+  Json json = Json::object();
+  if (frame) json["frame"] = *frame;
+  json["identities"] = std::move(identities);
+  json["textures"] = texturesJson(textures);
+  json["sounds"] = soundsJson(sounds);
+  // A node's parameter cells are a list of numbers, not a vector: one a line.
+  return jsonText(json, {"params"});
 }
 
 }  // namespace vev

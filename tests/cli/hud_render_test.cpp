@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
-#include <png.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "app/cli/render_options.h"
 #include "app/cli/run_options.h"
@@ -16,25 +13,6 @@ namespace {
 const std::string kCockpit =
     "tests/data/hud/cockpit.zsf tests/data/hud/raider.zsf tests/data/hud/wingman.zsf "
     "tests/data/hud/scout.zsf --camera 0 --size 320x240";
-
-// Pixels of a PNG file in the top-left part (x below `width`, y below `height`) that `match`.
-template <typename Match>
-int countPixels(const std::string& path, int width, int height, Match match) {
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return -1;
-  image.format = PNG_FORMAT_RGB;
-  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return -1;
-  int count = 0;
-  for (int y = 0; y < height && y < static_cast<int>(image.height); ++y) {
-    for (int x = 0; x < width && x < static_cast<int>(image.width); ++x) {
-      const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
-      count += match(p[0], p[1], p[2]);
-    }
-  }
-  return count;
-}
 
 bool isOrange(int r, int g, int b) {
   return r > 200 && g > 90 && g < 160 && b < 40;

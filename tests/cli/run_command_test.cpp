@@ -4,9 +4,17 @@
 #include <QJsonObject>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "app/cli/key_script.h"
+#include "app/cli/scene_json.h"
+#include "app/commands.h"
+#include "app/demo_scene.h"
+#include "app/frame.h"
+#include "render/offscreen/offscreen_context.h"
+#include "render/viewport.h"
+#include "sound/silent_sound_library.h"
 #include "tests/cli/scene_tool.h"
 
 namespace {
@@ -150,13 +158,63 @@ TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
 
 TEST(RunCommand, RefusesIncompleteArguments) {
   for (const std::string& args :
-       {std::string("run --frames 5"), "run " + kFight, "run --demo " + kFight + " --frames 5",
+       {std::string("run --frames 5"), "run " + kFight,
         "run " + kFight + " --frames 5 --png-every 2", "run " + kFight + " --frames zero",
         "run " + kFight + " --frames 5 --keys"}) {
     const SceneRun run = runScene(args);
     EXPECT_EQ(run.status, 2) << args;
     EXPECT_NE(run.err.find("usage"), std::string::npos) << args;
   }
+}
+
+// A craft whose node 0 is a camera behind it, and a jet that takes it 280 m ahead in 60 frames.
+constexpr const char* kRunner =
+    "10 runner\na craft that flies away\nname=RUNNER\npos=0 0 0\n"
+    "*CAMERA\nname=eye\npos=-10 0 0\ntang=1 0 0\nnorm=0 1 0\nzoom=45\n"
+    "*QUAD\nname=face\ndif=100 0 0 100\npos=0 0 0\ntang=0 0 1\nnorm=0 1 0\n"
+    "verts=-3 -3 0 3 -3 0 3 3 0 -3 3 0\n"
+    "*JET\nname=engine\npos=-1 0 0\ntang=-1 0 0\nnorm=0 1 0\nmaxthrust=100000\n"
+    "controlox=84 66 100000 0 100001 0\n*END\n";
+
+TEST(RunCommand, ANodeCameraKeepsAFleeingCraftInViewWhereTheFreeCameraLosesIt) {
+  const ScratchFolder folder("run_camera");
+  std::ofstream(folder.path / "runner.zsf") << kRunner;
+  std::ofstream(folder.path / "keys") << "1 down 84\n";
+  const auto lastPictureLit = [&folder](const std::string& camera) {
+    const std::string pictures = "--png-every 60 --png-prefix " + camera + "- ";
+    const SceneRun run = runScene(
+        "run runner.zsf --frames 60 --keys keys " + pictures + "--camera " + camera, folder.path);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return vev::test::countPixels((folder.path / (camera + "-000060.png")).string(), 800, 600,
+                                  [](int r, int g, int b) { return r + g + b > 0; });
+  };
+  EXPECT_GT(lastPictureLit("0"), 100000);
+  EXPECT_LT(lastPictureLit("free"), 1000);
+  EXPECT_EQ(runScene("run runner.zsf --frames 1 --camera 3", folder.path).status, 1);
+}
+
+TEST(RunCommand, TheDemoWithAFileIsTheDemoWithTheFileAddedByTheToolbar) {
+  const ScratchFolder folder("run_demo_file");
+  const std::string file = "tests/data/sim/drone.zsf";
+  const fs::path json = folder.path / "state.json";
+  const SceneRun run =
+      runScene("run --demo " + file + " --frames 1 --json '" + json.string() + "'");
+  ASSERT_EQ(run.status, 0) << run.err;
+
+  // The same frame in this process, from the source directory where the demonstration's sw/ is.
+  const fs::path working = fs::current_path();
+  fs::current_path(VEV_SOURCE_DIR);
+  const auto ignore = [](const std::string&) {};
+  const auto context = vev::OffscreenContext::create(800, 600);
+  vev::ViewState view(std::make_unique<vev::SilentSoundLibrary>());
+  vev::SceneAssets assets = view.assets(ignore);
+  vev::loadDemoScene(view.model, assets);
+  ASSERT_TRUE(vev::addSceneFile(view, file, ignore));
+  vev::resize(view.viewport, 800, 600);
+  vev::tickView(view);
+  vev::runFrame(view, [] {});
+  fs::current_path(working);
+  EXPECT_EQ(vev::sceneJson(view.model, view.textures, view.sounds, 1), readFile(json));
 }
 
 TEST(BenchCommand, PrintsEveryStageWithMedianAndPercentile) {

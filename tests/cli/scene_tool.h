@@ -1,16 +1,19 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <png.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 // Runs the real vev-scene binary, as a user does, and reads what it prints.
 namespace vev::test {
@@ -40,6 +43,25 @@ inline SceneRun runScene(const std::string& args,
   run.err.assign(std::istreambuf_iterator<char>(err), {});
   std::filesystem::remove(errFile);
   return run;
+}
+
+// Pixels of a PNG file in the top-left part (x below `width`, y below `height`) that `match`.
+template <typename Match>
+int countPixels(const std::string& path, int width, int height, Match match) {
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return -1;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<std::uint8_t> rgb(PNG_IMAGE_SIZE(image));
+  if (!png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr)) return -1;
+  int count = 0;
+  for (int y = 0; y < height && y < static_cast<int>(image.height); ++y) {
+    for (int x = 0; x < width && x < static_cast<int>(image.width); ++x) {
+      const std::uint8_t* p = &rgb[(static_cast<std::size_t>(y) * image.width + x) * 3];
+      count += match(p[0], p[1], p[2]);
+    }
+  }
+  return count;
 }
 
 inline QJsonObject parseJson(const std::string& text) {
