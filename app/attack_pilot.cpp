@@ -13,8 +13,10 @@ namespace vev {
 namespace {
 
 constexpr float kRadiansPerDegree = 0.0174532925f;
-constexpr float kStandOff = 250.0f;         // metres kept from the target
-constexpr float kCloseIn = 150.0f;          // nearer than this, the pilot throttles back
+constexpr float kStandOff = 250.0f;  // metres; beyond, the pilot opens the throttle fully
+constexpr float kCloseIn = 80.0f;    // metres; nearer, it flies at its slowest
+constexpr float kSlowest = 0.3f;     // the throttle it never goes below, so it keeps moving
+constexpr float kThrottleSlack = 0.05f;
 constexpr float kFireCone = 4.0f;           // degrees off a cannon's line within which it fires
 constexpr float kTurnGain = 1.5f;           // degrees per second of spin wanted per degree off
 constexpr float kMostSpin = 60.0f;          // degrees per second
@@ -101,12 +103,24 @@ void steerWithThrusters(Identity& craft, const Vec3& towards, float frameStep) {
   }
 }
 
-// Jets keep the stand-off range: their throttle channels open while far and close when near.
+// The throttle wanted at a range: full beyond the stand-off, slowest when close, in between in
+// proportion; never stopped, so that the craft keeps passing and turning back.
+float wantedThrottle(float range) {
+  const float share = (range - kCloseIn) / (kStandOff - kCloseIn);
+  return kSlowest + (1.0f - kSlowest) * std::clamp(share, 0.0f, 1.0f);
+}
+
+// Jets keep the craft about its stand-off range: each jet's throttle channels move its level, as
+// its thrust bar shows it, towards the level the range asks for.
 void keepStandOff(Identity& craft, float range) {
-  const float travel = range > kStandOff ? 1.0f : range < kCloseIn ? -1.0f : 0.0f;
-  if (travel == 0.0f) return;
+  const float wanted = wantedThrottle(range);
   for (SceneNode* node = craft.nodes.get(); node; node = node->next.get()) {
     if (!isKind(*node, "JET") || !node->body) continue;
+    const float level = node->throttle ? node->throttle->level : 0.0f;
+    const float travel = level < wanted - kThrottleSlack   ? 1.0f
+                         : level > wanted + kThrottleSlack ? -1.0f
+                                                           : 0.0f;
+    if (travel == 0.0f) continue;
     for (const ControlChannel& channel : node->body->spin) {
       if (channel.rate != 0.0f) press(craft.keys, keyFor(channel, travel));
     }

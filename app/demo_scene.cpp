@@ -1,6 +1,7 @@
 #include "app/demo_scene.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <initializer_list>
 
 #include "model/kinematics.h"
@@ -68,6 +69,13 @@ std::vector<std::string> demoCraftFiles() {
     if (std::find(files.begin(), files.end(), row.file) == files.end()) files.push_back(row.file);
   }
   return files;
+}
+
+bool holdsDemoScene(const std::string& dataDir) {
+  const std::filesystem::path folder =
+      dataDir.empty() ? std::filesystem::path("sw") : std::filesystem::path(dataDir) / "sw";
+  std::error_code error;
+  return std::filesystem::is_directory(folder, error);
 }
 
 }  // namespace vev

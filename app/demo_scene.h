@@ -14,6 +14,9 @@ namespace vev {
 // starts from the player craft's first part.
 void loadDemoScene(ModelState& model, SceneAssets& assets, const std::string& dataDir = {});
 
+// Whether `dataDir` (the working directory when empty) holds the demonstration's sw/ folder.
+bool holdsDemoScene(const std::string& dataDir);
+
 // The scene files of the demonstration's craft, each once, in the order of their rows.
 std::vector<std::string> demoCraftFiles();
 

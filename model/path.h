@@ -16,6 +16,12 @@ inline std::string directoryOf(std::string_view path) {
   return last == std::string_view::npos ? std::string() : std::string(path.substr(0, last + 1));
 }
 
+// A file named in a scene file, beside the scene file unless the name is absolute.
+inline std::string inSceneDirectory(std::string_view directory, std::string_view name) {
+  if (!name.empty() && name.front() == '/') return std::string(name);
+  return std::string(directory) + std::string(name);
+}
+
 // The path as this platform opens it: every `\` becomes `/`.
 inline std::string nativePath(std::string_view path) {
   std::string native(path);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/path.h"
 #include "scenefile/bitmap.h"
 #include "scenefile/number_conversion.h"
 #include "scenefile/texture_loader.h"
@@ -47,7 +48,7 @@ void checkTexture(SceneReader& reader, const TextureEntry& texture) {
 
 void readTexture(SectionInput& input, Shape& shape) {
   const std::string fileName = input.reader.readPathUntil('-');
-  shape.texturePath = input.directory + fileName;
+  shape.texturePath = inSceneDirectory(input.directory, fileName);
   shape.mapping = saturateToInt16(readInteger(input.reader));
   const TextureEntry& texture =
       addTexture(input.assets.textures, shape.texturePath, input.assets.onUnreadableTexture);

@@ -68,6 +68,8 @@ void noteMissingChildren(SceneReader& reader, const std::vector<DeclaredChildren
 
 namespace {
 
+constexpr int kCannonRangeSlot = 3;
+
 std::string sectionNamed(const SceneNode& node) {
   return node.kind + (node.name.empty() ? "" : " \"" + node.name + "\"");
 }
@@ -105,6 +107,18 @@ void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
   if (node.kind == "LASERCANNON" && node.body && node.body->activateKey != 0 &&
       node.body->fireKey == 0) {
     reader.note(line, named + " has `controlactivate` but no `fire` key, so it never fires");
+  }
+  if (node.kind == "LASERCANNON" && !paramSlot(node, kCannonRangeSlot)) {
+    reader.note(line, named + " has no `range`, so it never fires");
+  }
+  if (node.kind == "CAMERA" && node.pose && node.pose->zoom == 0.0f) {
+    reader.note(line, named + " has no `zoom`, so it sees nothing");
+  }
+  if (node.pose && !isHudItemKind(node.kind) &&
+      (isZero(node.pose->tangent) || isZero(node.pose->normal))) {
+    reader.note(line, named +
+                          " has no `tang` or no `norm`, so it has no axes: it collapses to a "
+                          "point and points nowhere");
   }
 }
 

@@ -19,7 +19,8 @@ void noteMissingEnd(SceneReader& reader);
 
 // A section that loads but does nothing an author would see: a face textured with a picture but
 // without `maps`, a HUD item without its `color` or a text item without its `text`, a cannon
-// whose `controlactivate` is set but which has no `fire` key. `line` is the section keyword's.
+// without `range` or whose `controlactivate` is set but which has no `fire` key, a camera without
+// `zoom`, a part without `tang` or `norm`. `line` is the section keyword's.
 void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
                      const TextureList& textures);
 

@@ -7,7 +7,7 @@ namespace vev {
 void SoundRegistry::registerSound(const std::string& directory, const std::string& fileName,
                                   SoundRef& ref) {
   SoundEntry& entry = entries_.emplace_back();
-  entry.path = directory + fileName;
+  entry.path = inSceneDirectory(directory, fileName);
   const int slot = table_.load(nativePath(entry.path));
   entry.sampleSlot = static_cast<std::int16_t>(slot);
   entry.channelSlot = static_cast<std::int16_t>(slot);

@@ -32,7 +32,8 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
 
   ProgramOptions options;
   options.dataDir = parser.value(data);
-  options.showAbout = !parser.isSet(noAbout);
+  // A run that quits by itself has no one to close the dialog.
+  options.showAbout = !parser.isSet(noAbout) && !parser.isSet(frames);
   options.screenshotPath = parser.value(screenshot);
   options.watch = parser.isSet(watch);
   options.addFiles = parser.values(add) + parser.positionalArguments();

@@ -53,7 +53,12 @@ void SceneView::initializeGL() {
   if (attackOverride_) view_.settings.attack = *attackOverride_ ? 1 : 0;
   settingsRead_ = true;
   SceneAssets assets = view_.assets(onUnreadableTexture_);
-  loadDemoScene(view_.model, assets, QFile::encodeName(dataDir_).toStdString());
+  const std::string dataDir = QFile::encodeName(dataDir_).toStdString();
+  if (!holdsDemoScene(dataDir)) {
+    std::fprintf(stderr, "vev: no sw/ folder in %s: starting without the demonstration\n",
+                 dataDir.empty() ? "the working directory" : dataDir.c_str());
+  }
+  loadDemoScene(view_.model, assets, dataDir);
   for (const QString& file : addFiles_) {
     addSceneFile(view_, QFile::encodeName(file).toStdString(), onUnreadableTexture_);
   }

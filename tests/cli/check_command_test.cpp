@@ -75,8 +75,8 @@ class CheckCommand : public ::testing::Test {
 TEST_F(CheckCommand, AFileThatLoadsAsWrittenPrintsNothing) {
   write("engine.wav", silentWav());
   write("clean.zsf",
-        "10 clean\nwith a sound\nname=CLEAN\nsound=engine.wav\n*JET\npos=0 0 0\nmaxthrust=9\n"
-        "*END\n");
+        "10 clean\nwith a sound\nname=CLEAN\nsound=engine.wav\n*JET\npos=0 0 0\ntang=1 0 0\n"
+        "norm=0 1 0\nmaxthrust=9\n*END\n");
   const CheckRun run = check("clean.zsf");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, "");
@@ -92,6 +92,8 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
             "faulty.zsf:4: `sound` file `missing.wav` cannot be read or decoded as a sound\n"
+            "faulty.zsf:5: WALL has no `tang` or no `norm`, so it has no axes: it collapses to a "
+            "point and points nowhere\n"
             "faulty.zsf:6: keyword `verts` is not used in WALL sections\n"
             "faulty.zsf:7: `pos` expects 3 values, found 2; line 8 is read as part of it\n"
             "missing-end.zsf:4: the file ends without `*END`\n"
@@ -102,11 +104,12 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
 
 TEST_F(CheckCommand, NodesThatNoFrameCanDrawAreNamed) {
   write("unbuilt.zsf",
-        "10 unbuilt\nsecond\nname=UNBUILT\n*QUAD\nname=fin\npos=0 0 0\nverts=0 0 0 1 0 0\n"
-        "*RETIBEAM\nname=truss\npos=0 0 0\nwid=10\ncell=100 100 100 0\n*END\n");
+        "10 unbuilt\nsecond\nname=UNBUILT\n*QUAD\nname=fin\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n"
+        "verts=0 0 0 1 0 0\n*RETIBEAM\nname=truss\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\nwid=10\n"
+        "cell=100 100 100 0\n*END\n");
   EXPECT_EQ(check("unbuilt.zsf").out,
             "unbuilt.zsf:4: QUAD \"fin\" has fewer than three vertices and is not drawn\n"
-            "unbuilt.zsf:8: RETIBEAM \"truss\" has more than 4096 cells and is not drawn\n");
+            "unbuilt.zsf:10: RETIBEAM \"truss\" has more than 4096 cells and is not drawn\n");
 }
 
 TEST_F(CheckCommand, AFileThatCannotBeOpenedIsAFindingAndTheOthersAreChecked) {

@@ -145,6 +145,13 @@ TEST(RunCommand, TheAttackPilotFliesTheSameFightTwice) {
   EXPECT_EQ(runScene("run --demo --pilot bravest --frames 3").status, 2);
 }
 
+TEST(RunCommand, TheDemonstrationAwayFromItsFolderIsRefusedWithTheReason) {
+  const ScratchFolder folder("run_nowhere");
+  const SceneRun run = runScene("run --demo --frames 3", folder.path);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("no sw/ folder here"), std::string::npos) << run.err;
+}
+
 TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
   const ScratchFolder folder("run_png");
   const SceneRun run = runScene("run " + kFight + " --frames 5 --png-every 2 --png-prefix '" +

@@ -119,9 +119,10 @@ class ProgramTest : public QObject {
   // run tells the status bar's news on standard error.
   void addedFilesJoinTheSceneAsFromTheToolbar() {
     const SceneFolder scene;
-    const QString box = scene.writeFile(
-        "box.zsf",
-        "10 box\na square\nname=BOX\n*QUAD\npos=10 0 0\nverts=0 0 0 1 0 0 1 1 0\n*END\n");
+    const QString box =
+        scene.writeFile("box.zsf",
+                        "10 box\na square\nname=BOX\n*QUAD\npos=10 0 0\ntang=1 0 0\nnorm=0 1 0\n"
+                        "verts=0 0 0 1 0 0 1 1 0\n*END\n");
     const QString junk = scene.writeFile("junk.zsf", "10 junk\nnothing\n*QUAD\nfoo=1\n*END\n");
     const Run run = runProgram(
         {"--no-about", "--frames", "3", "--watch", "--data", scene.path(), "--add", box, junk},
@@ -133,10 +134,14 @@ class ProgramTest : public QObject {
              qPrintable(run.errors));
   }
 
+  // Without --no-about too: a run that quits by itself shows no dialog to wait on.
   void itStartsFromAFolderWithoutAScene() {
     QTemporaryDir empty;
-    const Run run = runProgram({"--no-about", "--frames", "3"}, empty.path());
+    const Run run = runProgram({"--frames", "3", "--data", empty.path()}, empty.path());
     QVERIFY2(run.status == 0, qPrintable(run.errors));
+    QVERIFY2(run.errors.contains("vev: no sw/ folder in " + empty.path() +
+                                 ": starting without the demonstration"),
+             qPrintable(run.errors));
   }
 
   void aBadFrameCountIsRefused() {

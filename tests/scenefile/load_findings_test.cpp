@@ -13,6 +13,12 @@ using Findings = std::vector<std::string>;
 // Lines 1 to 3; a test's sections start on line 4.
 const std::string kHead = "10 test scene\nsecond line\nname=test\n";
 
+std::string noAxes(const std::string& where) {
+  return where +
+         " has no `tang` or no `norm`, so it has no axes: it collapses to a point and points "
+         "nowhere";
+}
+
 class LoadFindings : public testing::LoadReportTest {
  protected:
   LoadFindings() {
@@ -113,7 +119,9 @@ TEST_F(LoadFindings, ALineWithoutEqualsSignIsSkippedButABlankLineSaysNothing) {
 TEST_F(LoadFindings, AShortLineNamesTheLinesItTakesIn) {
   EXPECT_EQ(findings(kHead +
                      "*QUAD\npos=1 2\nname=lost ship\n*CAMERA\npos=1\nname=a b\nname=c d\n*END\n"),
-            (Findings{"5: `pos` expects 3 values, found 2; line 6 is read as part of it",
+            (Findings{noAxes("4: QUAD"),
+                      "5: `pos` expects 3 values, found 2; line 6 is read as part of it",
+                      "7: CAMERA has no `zoom`, so it sees nothing", noAxes("7: CAMERA"),
                       "8: `pos` expects 3 values, found 1; lines 9 to 10 are read as part of it"}));
 }
 
@@ -138,7 +146,8 @@ TEST_F(LoadFindings, AVertexListEndsDirectlyAfterItsLastNumber) {
 TEST_F(LoadFindings, AValueThatIsNotANumberIsToldWithWhatItReadsAs) {
   EXPECT_EQ(findings(kHead + "*LASERCANNON\npos=1 x 3\ndif=50.9 50 50 100\nfire=500 0 0.1\n"
                              "norm=a b c\ninflict=inf\nveloc=12abc\n*END\n"),
-            (Findings{"5: `pos` value `x` is not a number (read as 0)",
+            (Findings{"4: LASERCANNON has no `range`, so it never fires", noAxes("4: LASERCANNON"),
+                      "5: `pos` value `x` is not a number (read as 0)",
                       "6: `dif` value `50.9` is not a whole number (read as 50)",
                       "7: `fire` key code 500 is no key (keys are 1 to 399), so no key is used",
                       "8: `norm` value `a` is not a number (read as 0)",
@@ -154,7 +163,8 @@ TEST_F(LoadFindings, ARecordWrittenBeforeItExistsIsNotUsed) {
                      "*CAMERA\nzoom=45\ncoordtype=1\npos=0 0 0\n*QUAD\ncontroledsound=engine.wav\n"
                      "controlsoundrange=10\npivot=0 0 0\ncontroledsound=engine.wav\n*RADAR\n"
                      "dist=2\n*END\n"),
-            (Findings{"5: `zoom` " + noPose, "6: `coordtype` " + noPose,
+            (Findings{"4: CAMERA has no `zoom`, so it sees nothing", noAxes("4: CAMERA"),
+                      "5: `zoom` " + noPose, "6: `coordtype` " + noPose,
                       "9: `controledsound` comes before the node has controls (from `pivot`, a "
                       "`control...` line or another key line), so it is not used",
                       "10: `controlsoundrange` comes before the node has controls (from `pivot`, "
@@ -192,7 +202,8 @@ TEST_F(LoadFindings, ChildrenThatNeverComeAndAMissingEndAreTold) {
   EXPECT_EQ(findings(kHead + "*QUAD\nchilds=2\n*QUAD\nchilds=1\n*QUAD\n*END\n"),
             Findings{"6: the QUAD section declares 1 child in `childs`, but the file ends after "
                      "none of them"});
-  EXPECT_EQ(findings(kHead + "*QUAD\npos=0 0 0"), Findings{"5: the file ends without `*END`"});
+  EXPECT_EQ(findings(kHead + "*QUAD\npos=0 0 0"),
+            (Findings{noAxes("4: QUAD"), "5: the file ends without `*END`"}));
   EXPECT_EQ(findings(kHead + "*end\n"),
             (Findings{"4: section keyword `end` is not known: section keywords are upper case; "
                       "the section's lines are skipped",
@@ -236,7 +247,8 @@ TEST_F(LoadFindings, TexturesWithoutRowsAndKeywordsAfterAnUnusedOneSayWhatHappen
   EXPECT_EQ(
       findings(kHead + "*QUAD\ntexture=upside.bmp-1\ntexture=empty.bmp-1\nfoo=pos=7 7 7\n"
                        "*END\n"),
-      (Findings{"5: `texture` file `" + inDir("upside.bmp") +
+      (Findings{noAxes("4: QUAD"),
+                "5: `texture` file `" + inDir("upside.bmp") +
                     "` stores its rows top row first, which is not converted, so its faces are "
                     "drawn untextured in their lit colour",
                 "6: `texture` file `" + inDir("empty.bmp") +
@@ -247,8 +259,8 @@ TEST_F(LoadFindings, TexturesWithoutRowsAndKeywordsAfterAnUnusedOneSayWhatHappen
 }
 
 // What loads but shows nothing: title lines that read like field lines, a picture without `maps`
-// or with rows not padded to four bytes, HUD items without colour or text, a cannon that cannot
-// fire.
+// or with rows not padded to four bytes, HUD items without colour or text, a cannon without a fire
+// key or a range.
 TEST_F(LoadFindings, WhatLoadsButDoesNothingIsTold) {
   test::BitmapFile unpadded = test::threeByTwo();
   unpadded.imageSize = 0;
@@ -272,7 +284,8 @@ TEST_F(LoadFindings, WhatLoadsButDoesNothingIsTold) {
                 "10: HUDLINE has no `color`, so it is not drawn",
                 "12: HUDSTRING has no `text`, so it shows nothing",
                 "14: LASERCANNON \"gun\" has `controlactivate` but no `fire` key, so it never "
-                "fires"}));
+                "fires",
+                "14: LASERCANNON \"gun\" has no `range`, so it never fires"}));
 }
 
 TEST_F(LoadFindings, ASoundThatCannotBeReadOrDecodedIsTold) {

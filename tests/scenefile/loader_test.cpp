@@ -1,6 +1,7 @@
 #include "scenefile/loader.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -299,6 +300,25 @@ TEST_F(SceneDirectory, SlashPathsWorkTheSame) {
   ASSERT_TRUE(load(root + "/sw/ship.zsf"));
   EXPECT_EQ(model.scene->directory, root + "/sw/");
   EXPECT_TRUE(recorded.textures.entries().front().loaded);
+}
+
+TEST_F(SceneDirectory, AbsoluteTextureAndSoundPathsAreTakenAsWritten) {
+  // A `-` ends a texture's name, so its folder has none.
+  const std::filesystem::path elsewhere =
+      std::filesystem::temp_directory_path() / ("vevabsolute" + std::to_string(getpid()));
+  std::filesystem::create_directories(elsewhere);
+  std::filesystem::copy_file(scratch.path() / "sw" / "hull.bmp", elsewhere / "hull.bmp",
+                             std::filesystem::copy_options::overwrite_existing);
+  const std::string hull = (elsewhere / "hull.bmp").string();
+  const std::string engine = (elsewhere / "engine.wav").string();
+  writeTextFile(scratch.path() / "sw" / "far.zsf",
+                kHead + "sound=" + engine + "\n*QUAD\ntexture=" + hull + "-5\n*END\n");
+  const bool loaded = load((scratch.path() / "sw" / "far.zsf").string());
+  std::filesystem::remove_all(elsewhere);
+  ASSERT_TRUE(loaded);
+  EXPECT_EQ(model.scene->nodes->shape->texturePath, hull);
+  EXPECT_TRUE(recorded.textures.entries().front().loaded);
+  EXPECT_EQ(recorded.loadedSamples, std::vector<std::string>{engine});
 }
 
 TEST_F(SceneDirectory, BareFileNameHasAnEmptyDirectory) {
