@@ -85,7 +85,7 @@ class ReloadTest : public QObject {
     QVERIFY(box.ok);
     ModelState& model = box.test.state().model;
     Identity* old = named(model, "BOX");
-    rewrite(box.path, QByteArray("\x01\x02 not a scene \xff\n\n*", 24));
+    rewrite(box.path, QByteArray("\x01\x02 not a scene \xff\n\n*"));
     QTRY_VERIFY_WITH_TIMEOUT(box.test.window().statusBar()->currentMessage().startsWith("Kept BOX"),
                              3000);
     QCOMPARE(named(model, "BOX"), old);
