@@ -8,6 +8,7 @@
 #include "model/keys.h"
 #include "model/kinematics.h"
 #include "sim/node_kind.h"
+#include "sim/shot.h"
 
 namespace vev {
 namespace {
@@ -17,11 +18,9 @@ constexpr float kStandOff = 250.0f;  // metres; beyond, the pilot opens the thro
 constexpr float kCloseIn = 80.0f;    // metres; nearer, it flies at its slowest
 constexpr float kSlowest = 0.3f;     // the throttle it never goes below, so it keeps moving
 constexpr float kThrottleSlack = 0.05f;
-constexpr float kFireCone = 4.0f;           // degrees off a cannon's line within which it fires
-constexpr float kTurnGain = 1.5f;           // degrees per second of spin wanted per degree off
-constexpr float kMostSpin = 60.0f;          // degrees per second
-constexpr int kRangeSlot = 3;               // a cannon's `range`
-constexpr std::size_t kKeyboardKeys = 399;  // the keys a player could press
+constexpr float kFireCone = 4.0f;   // degrees off a cannon's line within which it fires
+constexpr float kTurnGain = 1.5f;   // degrees per second of spin wanted per degree off
+constexpr float kMostSpin = 60.0f;  // degrees per second
 
 float degreesBetween(const Vec3& a, const Vec3& b) {
   const float c = dot(a, b) / std::max(length(a) * length(b), 1e-20f);
@@ -64,8 +63,7 @@ void steerWithTurnChannels(Identity& craft, const Vec3& towards, float frameStep
     KeyCode chosen = 0;
     for (const float sign : {1.0f, -1.0f}) {
       Pose turned = craft.pose;
-      rotatePose(turned, axis == 0 ? 1.0f : 0.0f, axis == 1 ? 1.0f : 0.0f, axis == 2 ? 1.0f : 0.0f,
-                 sign * turn);
+      rotatePose(turned, 0.0f, axis == 1 ? 1.0f : 0.0f, axis == 2 ? 1.0f : 0.0f, sign * turn);
       const float after = degreesBetween(turned.tangent, towards);
       if (after < best) {
         best = after;
@@ -130,7 +128,7 @@ void keepStandOff(Identity& craft, float range) {
 void fireWhenAimed(Identity& craft, const Vec3& towards, float range) {
   for (SceneNode* node = craft.nodes.get(); node; node = node->next.get()) {
     if (!isKind(*node, "LASERCANNON") || !node->body || !node->pose) continue;
-    const float* reach = paramSlot(*node, kRangeSlot);
+    const float* reach = cannonRange(*node);
     if (!reach || *reach < range) continue;
     if (degreesBetween(node->pose->tangent, towards) <= kFireCone) {
       press(craft.keys, node->body->fireKey);
@@ -138,18 +136,18 @@ void fireWhenAimed(Identity& craft, const Vec3& towards, float range) {
   }
 }
 
-void releaseKeys(Identity& craft) {
+}  // namespace
+
+void releasePilotKeys(Identity& craft) {
   const KeyCode trigger = craft.damage ? craft.damage->triggerKey : 0;
-  for (std::size_t key = 0; key < kKeyboardKeys; ++key) {
-    if (static_cast<KeyCode>(key) != trigger) craft.keys[key] = 0;
+  for (int key = 0; key < kKeyCount; ++key) {
+    if (key != trigger) craft.keys[static_cast<std::size_t>(key)] = 0;
   }
 }
 
-}  // namespace
-
 void pressAttackKeys(Identity& craft, const Identity& controlled, float frameStep) {
   if (craft.alive != 1 || isShot(craft)) return;
-  releaseKeys(craft);
+  releasePilotKeys(craft);
   if (craft.target != &controlled) {
     press(craft.keys,
           craft.body.nextTargetKey != 0 ? craft.body.nextTargetKey : craft.body.previousTargetKey);

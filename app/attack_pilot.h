@@ -16,4 +16,8 @@ namespace vev {
 // step in seconds, by which the channels move.
 void pressAttackKeys(Identity& craft, const Identity& controlled, float frameStep);
 
+// Lets go of every key a pilot held on `craft`, except the trigger key of a destroyed craft,
+// which is the simulation's own.
+void releasePilotKeys(Identity& craft);
+
 }  // namespace vev

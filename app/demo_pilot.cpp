@@ -21,15 +21,10 @@ void pressPilotKeys(KeyStates& keys, int pilotTick) {
   keys[kRight] = turning ? 1 : 0;
 }
 
-// The keys a pilot held stay down until someone lets them go; the trigger key of a destroyed
-// craft is the simulation's own.
-void releasePilotKeys(ModelState& model) {
+// The keys a pilot held stay down until someone lets them go.
+void releaseAllPilotKeys(ModelState& model) {
   for (Identity* it = model.scene.get(); it; it = it->next.get()) {
-    if (it == model.controlled || isShot(*it)) continue;
-    const KeyCode trigger = it->damage ? it->damage->triggerKey : 0;
-    for (int key = 0; key < kKeyCount; ++key) {
-      if (key != trigger) it->keys[static_cast<std::size_t>(key)] = 0;
-    }
+    if (it != model.controlled && !isShot(*it)) releasePilotKeys(*it);
   }
 }
 
@@ -46,7 +41,7 @@ bool tick(ModelState& model, DemoPilot& pilot) {
   if (model.frameReady != 1) return false;
   pilot.pilotTick = (pilot.pilotTick + 1) % kTicksPerCycle;
   if (pilot.attack != pilot.attacking) {
-    releasePilotKeys(model);
+    releaseAllPilotKeys(model);
     pilot.attacking = pilot.attack;
   }
   if (pilot.attack) {

@@ -44,7 +44,7 @@ std::unique_ptr<SceneNode> shotNode(const SceneNode& cannon) {
 }  // namespace
 
 Identity* spawnShot(Identity& shooter, const SceneNode& cannon, float frameStep) {
-  const float* range = paramSlot(cannon, kRangeSlot);
+  const float* range = cannonRange(cannon);
   if (!cannon.pose || !range) return nullptr;
   const Pose& muzzle = *cannon.pose;
   const float inflict = paramOrZero(cannon, kInflictSlot);
@@ -69,6 +69,10 @@ Identity* spawnShot(Identity& shooter, const SceneNode& cannon, float frameStep)
   shot->nodes = shotNode(cannon);
   placeNode(*shot->nodes, shot->pose);
   return &insertIdentityAfter(shooter, std::move(shot));
+}
+
+const float* cannonRange(const SceneNode& cannon) {
+  return paramSlot(cannon, kRangeSlot);
 }
 
 }  // namespace vev

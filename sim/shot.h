@@ -12,4 +12,7 @@ namespace vev {
 // fires nothing; returns the shot or null.
 Identity* spawnShot(Identity& shooter, const SceneNode& cannon, float frameStep);
 
+// A cannon's `range` in metres, or null when its file gives none (it never fires).
+const float* cannonRange(const SceneNode& cannon);
+
 }  // namespace vev

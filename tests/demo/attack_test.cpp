@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/attack_pilot.h"
 #include "app/cli/scene_json.h"
 #include "app/restart.h"
 #include "model/kinematics.h"
@@ -89,6 +90,20 @@ TEST(AttackPilotKeys, ACraftWithSwappedTurnKeysStillTurnsTowardsItsTarget) {
   EXPECT_LT(
       angleBetween(hunter.pose.tangent, view.model.scene->pose.position - hunter.pose.position),
       5.0f);
+}
+
+// Every key up to the last one a file may bind is let go; a destroyed craft's trigger stays down.
+TEST(AttackPilotKeys, LettingGoReachesTheLastKeyAndKeepsTheTrigger) {
+  Identity craft;
+  craft.damage = std::make_unique<DamageState>();
+  craft.damage->triggerKey = 69;
+  craft.keys[69] = 1;
+  craft.keys[1] = 1;
+  craft.keys[kKeyCount - 1] = 1;
+  releasePilotKeys(craft);
+  EXPECT_EQ(craft.keys[1], 0);
+  EXPECT_EQ(craft.keys[kKeyCount - 1], 0);
+  EXPECT_EQ(craft.keys[69], 1);
 }
 
 using Restart = DemoFlight;
