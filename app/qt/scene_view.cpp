@@ -111,8 +111,9 @@ void SceneView::setWatching(bool on) {
 // An editor that saves by writing a new file and renaming it over the old one takes the watched
 // file away: it is watched again as soon as it is back.
 void SceneView::reloadChangedFiles() {
+  const QStringList watched = watcher_.files();
   for (const QString& path : loadedFiles_) {
-    if (!watcher_.files().contains(path) && QFile::exists(path) && watcher_.addPath(path)) {
+    if (!watched.contains(path) && QFile::exists(path) && watcher_.addPath(path)) {
       changedFiles_.insert(path);
     }
   }
