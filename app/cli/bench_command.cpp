@@ -1,3 +1,5 @@
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -125,6 +127,13 @@ struct Samples {
 constexpr const char* kStageNames[kFrameStageCount] = {"rebuild",  "dynamics", "collisions", "draw",
                                                        "raw draw", "controls", "sweep"};
 
+// The most memory the process has held in RAM so far, in kB.
+long peakMemoryKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
 // The whole frame leaves out the raw draw, which is the benchmark's own addition.
 void printTable(const Samples& samples, long measured, long warmUp) {
   std::printf("vev-scene bench: %ld frames measured after %ld warm-up frames, %dx%d on OSMesa\n",
@@ -139,6 +148,7 @@ void printTable(const Samples& samples, long measured, long warmUp) {
   std::printf("per frame (median): %.0f polygons, %.0f identities, %.0f shots\n",
               percentile(samples.polygons, 0.5), percentile(samples.identities, 0.5),
               percentile(samples.shots, 0.5));
+  std::printf("peak memory: %.1f MB\n", static_cast<double>(peakMemoryKilobytes()) / 1024.0);
 }
 
 Json stageJson(const std::vector<double>& samples) {
@@ -158,7 +168,8 @@ bool writeJson(const std::string& path, const Samples& samples, long measured) {
       {"perFrame",
        {{"polygons", static_cast<std::int64_t>(percentile(samples.polygons, 0.5))},
         {"identities", static_cast<std::int64_t>(percentile(samples.identities, 0.5))},
-        {"shots", static_cast<std::int64_t>(percentile(samples.shots, 0.5))}}}};
+        {"shots", static_cast<std::int64_t>(percentile(samples.shots, 0.5))}}},
+      {"peakMemoryKB", static_cast<std::int64_t>(peakMemoryKilobytes())}};
   std::ofstream out(path, std::ios::binary);
   out << jsonText(json) << '\n';
   return static_cast<bool>(out);

@@ -41,7 +41,10 @@ int runRender(const std::vector<std::string>& args) {
   }
   resize(view.viewport, options->width, options->height);
   view.settings = options->settings;
-  for (int frame = 0; frame < options->frames; ++frame) drawStillFrame(view);
+  for (int frame = 0; frame < options->frames; ++frame) {
+    drawStillFrame(view);
+    context->finish();
+  }
   if (!writePngFile(options->output, options->width, options->height, context->rgbaRows())) {
     std::fprintf(stderr, "vev-scene render: cannot write %s\n", options->output.c_str());
     return 1;

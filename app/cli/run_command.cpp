@@ -128,6 +128,8 @@ int runRun(const std::vector<std::string>& args) {
     tickView(view);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
     runFrame(view, [&] {
+      // As a buffer swap does: the driver keeps the drawing of every frame not yet finished.
+      context->finish();
       if (picture && !writePngFile(pictureName(options->pngPrefix, frame), kWidth, kHeight,
                                    context->rgbaRows())) {
         std::fprintf(stderr, "vev-scene run: cannot write %s\n",

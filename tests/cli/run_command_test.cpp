@@ -233,6 +233,7 @@ TEST(BenchCommand, PrintsEveryStageWithMedianAndPercentile) {
   }
   // Hawk and drone, a copy of each, and the five shots kept in flight.
   EXPECT_NE(run.out.find("9 identities, 5 shots"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("peak memory: "), std::string::npos) << run.out;
 }
 
 }  // namespace
