@@ -190,8 +190,7 @@ bool addSceneFile(ViewState& view, const std::string& path,
     view.news.push_back(unreadableNews(path));
     return false;
   }
-  view.news.push_back(
-      addedNews(*lastIdentity(view.model.scene.get()), path, report.linesWithFindings()));
+  view.news.push_back(addedNews(*lastIdentity(view.model.scene.get()), path, report));
   return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "sound/sound_table.h"
+
 namespace vev {
 namespace {
 
@@ -10,12 +12,16 @@ std::string fileNameOf(std::string_view path) {
 }
 
 std::string loadedNews(std::string_view what, const Identity& identity, std::string_view path,
-                       int linesWithFindings) {
+                       const LoadReport& report) {
   const std::string file = fileNameOf(path);
   std::string news = std::string(what) + " " + toldName(identity) + " from " + file;
+  const int linesWithFindings = report.linesWithFindings();
   if (linesWithFindings > 0) {
     news += ": " + std::to_string(linesWithFindings) +
             (linesWithFindings == 1 ? " line" : " lines") + " skipped; run vev-scene check " + file;
+  }
+  if (!report.silentSounds().empty()) {
+    news += (linesWithFindings > 0 ? "; " : ": ") + silentSoundsNews(file, report.silentSounds());
   }
   return news;
 }
@@ -36,12 +42,20 @@ std::string controllingNews(const Identity& identity) {
   return "Controlling " + toldName(identity);
 }
 
-std::string addedNews(const Identity& identity, std::string_view path, int linesWithFindings) {
-  return loadedNews("Added", identity, path, linesWithFindings);
+std::string addedNews(const Identity& identity, std::string_view path, const LoadReport& report) {
+  return loadedNews("Added", identity, path, report);
 }
 
-std::string reloadedNews(const Identity& identity, std::string_view path, int linesWithFindings) {
-  return loadedNews("Reloaded", identity, path, linesWithFindings);
+std::string reloadedNews(const Identity& identity, std::string_view path,
+                         const LoadReport& report) {
+  return loadedNews("Reloaded", identity, path, report);
+}
+
+std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines) {
+  std::string news = "the scene names more than " + std::to_string(SoundTable::kSlotCount) +
+                     " sounds; " + std::string(file) + ":" + std::to_string(lines.front());
+  if (lines.size() == 1) return news + " is silent";
+  return news + " and " + std::to_string(lines.size() - 1) + " more are silent";
 }
 
 std::string keptNews(const Identity& identity, std::string_view path) {

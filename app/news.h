@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/identity.h"
+#include "scenefile/load_report.h"
 
 // What the player is told of the scene, in the window's status bar: a craft destroyed, control
 // passing to another Identity, a scene file added. The frame and the commands append to the
@@ -17,11 +18,15 @@ std::string toldName(const Identity& identity);
 std::string destroyedNews(const Identity& identity);
 std::string controllingNews(const Identity& identity);
 // "Added NAME from FILE", with ": N lines skipped; run vev-scene check FILE" when the check of
-// the file found something on N lines. FILE is the file's name without its folder.
-std::string addedNews(const Identity& identity, std::string_view path, int linesWithFindings);
+// the file found something on N lines, and the silent sounds' news when the report has any.
+// FILE is the file's name without its folder.
+std::string addedNews(const Identity& identity, std::string_view path, const LoadReport& report);
 std::string unreadableNews(std::string_view path);
-// "Reloaded NAME from FILE", with the checker's count as for an added file.
-std::string reloadedNews(const Identity& identity, std::string_view path, int linesWithFindings);
+// "Reloaded NAME from FILE", told as for an added file.
+std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report);
+// "the scene names more than 100 sounds; FILE:LINE is silent", or "FILE:LINE and N more are
+// silent" for several lines.
+std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines);
 // "Kept NAME: FILE cannot be read or holds no part".
 std::string keptNews(const Identity& identity, std::string_view path);
 

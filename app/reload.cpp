@@ -8,6 +8,7 @@
 #include "scenefile/load_report.h"
 #include "scenefile/loader.h"
 #include "scenefile/section_readers.h"
+#include "sound/sound_release.h"
 
 namespace vev {
 namespace {
@@ -100,6 +101,7 @@ void reloadSceneFile(ViewState& view, const std::string& path,
     loads.push_back(freshLoad(path, assets, i == 0 ? &report : nullptr));
     if (!loads.back()) {
       view.news.push_back(keptNews(*olds.front(), path));
+      releaseUnusedSounds(view.sounds, model.scene.get());
       return;
     }
   }
@@ -112,7 +114,8 @@ void reloadSceneFile(ViewState& view, const std::string& path,
     replaced.push_back({olds[i], fresh});
   }
   redirectReferences(model, replaced);
-  view.news.push_back(reloadedNews(*replaced.front().fresh, path, report.linesWithFindings()));
+  releaseUnusedSounds(view.sounds, model.scene.get());
+  view.news.push_back(reloadedNews(*replaced.front().fresh, path, report));
 }
 
 }  // namespace vev

@@ -61,9 +61,17 @@ void readTexture(SectionInput& input, Shape& shape) {
 void readSoundRef(SectionInput& input, std::shared_ptr<SoundRef>& slot) {
   const std::string fileName = input.reader.readPathUntil('\n');
   SoundRef& ref = createdSoundRef(slot);
-  input.assets.sounds.registerSound(input.directory, fileName, ref);
-  if (ref.entry < 0) {
-    input.reader.noteField("file `" + ref.path + "` cannot be read or decoded as a sound");
+  switch (input.assets.sounds.registerSound(input.directory, fileName, ref)) {
+    case SoundLoad::unreadable:
+      input.reader.noteField("file `" + ref.path + "` cannot be read or decoded as a sound");
+      break;
+    case SoundLoad::tableFull:
+      // A fault of the whole scene rather than of the file: told apart from the findings.
+      input.reader.noteSilentSound();
+      break;
+    case SoundLoad::loaded:
+    case SoundLoad::noDevice:
+      break;
   }
 }
 

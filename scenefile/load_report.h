@@ -25,6 +25,10 @@ class LoadReport {
   // How many lines have a finding.
   int linesWithFindings() const;
 
+  // Sound lines left silent because the scene's sound table is full: not a fault of the file.
+  void noteSilentSound(int line) { silentSounds_.push_back(line); }
+  const std::vector<int>& silentSounds() const { return silentSounds_; }
+
   // The node that the section keyword on `line` opened, for findings about the loaded node.
   struct Section {
     const SceneNode* node;
@@ -37,6 +41,7 @@ class LoadReport {
  private:
   std::vector<LoadFinding> findings_;
   std::vector<Section> sections_;
+  std::vector<int> silentSounds_;
 };
 
 }  // namespace vev

@@ -154,6 +154,10 @@ void SceneReader::noteField(const std::string& message) {
   note(field_.line, "`" + field_.keyword + "` " + message);
 }
 
+void SceneReader::noteSilentSound() {
+  if (report_) report_->noteSilentSound(field_.line);
+}
+
 void SceneReader::noteValue(std::string message) {
   if (inField_ && field_.valueProblem.empty()) field_.valueProblem = std::move(message);
 }

@@ -83,6 +83,8 @@ class SceneReader {
   void endField();
   // Tells something about the field being read, after its keyword, on the field's line.
   void noteField(const std::string& message);
+  // Tells that the sound of the field being read is silent: the sound table is full.
+  void noteSilentSound();
   // Keeps the first value of the field that is not what the field holds, told at its end
   // unless the value ran over its line (then the values are not the ones written anyway).
   void noteValue(std::string message);

@@ -44,8 +44,8 @@ void playOneShot(SoundFrame& frame, const SoundRef& ref, const Vec3& at, bool ma
   if (!entry) return;
   entry->gain = distanceGain(at, frame.listener, ref.range);
   SoundTable& table = frame.sounds.table();
-  if (entry->gain > 0.0f && mayStart) table.play(entry->sampleSlot, false);
-  table.setVolume(entry->sampleSlot, volumeFor(frame.mix, entry->gain));
+  if (entry->gain > 0.0f && mayStart) entry->channel = table.play(entry->sampleSlot, false);
+  table.setVolume(entry->channel, volumeFor(frame.mix, entry->gain));
 }
 
 // An Identity's own requests (destroyed, or a shot that hit) wait while sound is off.
@@ -76,7 +76,7 @@ float jetGain(float distance, float level) {
 void followThrottle(SoundTable& table, SoundEntry& entry, float level) {
   const float pitch = level * 1.8f + kIdlePitch;
   if (entry.pitchFactor / pitch == 1.0f) return;
-  table.scalePitch(entry.sampleSlot, std::sqrt(pitch / entry.pitchFactor));
+  table.scalePitch(entry.channel, std::sqrt(pitch / entry.pitchFactor));
   entry.pitchFactor = pitch;
 }
 
@@ -88,7 +88,7 @@ void controlJet(SoundFrame& frame, Identity& identity, SceneNode& node) {
   if (!entry) return;
   SoundTable& table = frame.sounds.table();
   const bool dead = identity.alive == 0;
-  if ((node.active == 0 && entry->looping == 1) || dead) table.stop(entry->sampleSlot);
+  if ((node.active == 0 && entry->looping == 1) || dead) table.stop(entry->channel);
   const float level = node.throttle->level;
   entry->gain =
       jetGain(distanceGain(positionOf(node, identity), frame.listener, node.sound->range), level);
@@ -98,9 +98,9 @@ void controlJet(SoundFrame& frame, Identity& identity, SceneNode& node) {
     entry->looping = 1;
     // Pitch changes made before the loop existed reached no channel; the new one is at idle.
     entry->pitchFactor = kIdlePitch;
-    table.play(entry->sampleSlot, true);
+    entry->channel = table.play(entry->sampleSlot, true);
   }
-  if (frame.mix.enabled) table.setVolume(entry->sampleSlot, volumeFor(frame.mix, entry->gain));
+  if (frame.mix.enabled) table.setVolume(entry->channel, volumeFor(frame.mix, entry->gain));
   followThrottle(table, *entry, level);
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
+#include <map>
+#include <set>
 #include <string>
 
 #include "model/sound_ref.h"
@@ -9,38 +10,53 @@
 
 namespace vev {
 
-// One registered sound line.
+// One registered sound line: the sample it plays and the channel state of its own emitter.
 struct SoundEntry {
-  std::string path;               // as registered (scene directory and file name)
-  std::int16_t sampleSlot = -1;   // slot of the sound table; -1 when the load failed
-  std::int16_t channelSlot = -1;  // the same slot
-  std::int16_t looping = 0;       // 1 once a jet loop has been started on it
-  float gain = 255.0f;            // last computed distance gain
-  float pitchFactor = 0.2f;       // last throttle pitch applied
+  std::string path;              // as registered (scene directory and file name)
+  std::int16_t sampleSlot = -1;  // slot of the sound table; -1 when the sample is missing
+  std::int32_t channel = 0;      // the channel the line last started; 0 when none
+  std::int16_t looping = 0;      // 1 once a jet loop has been started on it
+  float gain = 255.0f;           // last computed distance gain
+  float pitchFactor = 0.2f;      // last throttle pitch applied
 };
 
-// Every sound the loaded scene files named, in registration order; entries are never removed.
+// How the registration of a sound line went.
+enum class SoundLoad {
+  loaded,      // the sample plays
+  unreadable,  // the file cannot be read or decoded as a sound
+  tableFull,   // every slot of the sound table holds another sample
+  noDevice,    // sound is unavailable in this run
+};
+
+// Every sound line of the loaded scene files, by entry number. A sample file is loaded once,
+// into one slot, however many lines name it; each line keeps a channel of its own.
 class SoundRegistry {
  public:
   explicit SoundRegistry(SoundTable& table) : table_(table) {}
 
   // Registers one `sound` or `controledsound` line: the path is `directory` followed by
-  // `fileName`; a new entry is appended and its sample loaded even when the path is already
-  // registered. Fills the ref's path, entry and playRequests (0); leaves its range alone.
-  void registerSound(const std::string& directory, const std::string& fileName, SoundRef& ref);
+  // `fileName`. Adds a new entry, whose sample is the one already loaded from that path or is
+  // loaded now. Fills the ref's path, entry and playRequests (0); leaves its range alone.
+  SoundLoad registerSound(const std::string& directory, const std::string& fileName, SoundRef& ref);
 
-  // The first entry whose slot is `slot`, or null.
-  SoundEntry* findEntry(int slot);
+  // The entry with that number, or null.
+  SoundEntry* findEntry(std::int32_t entry);
+  // Stops and forgets every entry not in `used`, and frees the samples no entry plays any more.
+  void keepOnly(const std::set<std::int32_t>& used);
 
-  const std::deque<SoundEntry>& entries() const { return entries_; }
-  std::deque<SoundEntry>& entries() { return entries_; }
+  const std::map<std::int32_t, SoundEntry>& entries() const { return entries_; }
   SoundTable& table() { return table_; }
-  // Stops and frees every registered sound and forgets the entries; the table stays open.
+  // Stops and frees every registered sound and forgets the entries, whose numbers start again
+  // from 0; the table stays open.
   void clear();
 
  private:
+  int sampleSlotFor(const std::string& path, SoundLoad& load);
+
   SoundTable& table_;
-  std::deque<SoundEntry> entries_;
+  std::map<std::int32_t, SoundEntry> entries_;
+  std::map<std::string, int> slotOfPath_;  // the samples loaded, by path
+  std::int32_t nextEntry_ = 0;
 };
 
 }  // namespace vev

@@ -4,7 +4,7 @@ namespace vev {
 
 void shutdownSound(SoundRegistry& sounds) {
   SoundTable& table = sounds.table();
-  for (const SoundEntry& entry : sounds.entries()) table.stop(entry.sampleSlot);
+  for (const auto& [number, entry] : sounds.entries()) table.stop(entry.channel);
   table.close();
 }
 

@@ -8,8 +8,8 @@ void soundOff(SoundRegistry& sounds, std::int32_t& soundEnabled) {
 }
 
 void silenceLoops(SoundRegistry& sounds) {
-  for (const SoundEntry& entry : sounds.entries()) {
-    if (entry.looping == 1) sounds.table().setVolume(entry.sampleSlot, 0);
+  for (const auto& [number, entry] : sounds.entries()) {
+    if (entry.looping == 1) sounds.table().setVolume(entry.channel, 0);
   }
 }
 

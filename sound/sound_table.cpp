@@ -12,7 +12,6 @@ SoundTable::SoundTable(std::unique_ptr<SoundLibrary> library) : library_(std::mo
 bool SoundTable::init() {
   if (ready_) return false;
   samples_.fill(0);
-  channels_.fill(0);
   ready_ = library_->init(kMixRate, kChannelCount);
   return ready_;
 }
@@ -25,12 +24,10 @@ void SoundTable::close() {
 }
 
 void SoundTable::freeSamples() {
-  if (!ready_) return;
-  for (int slot = 0; slot < kSlotCount; ++slot) stop(slot);
-  freeEverySample();
-  channels_.fill(0);
+  if (ready_) freeEverySample();
 }
 
+// The library stops a sample wherever it plays before freeing it.
 void SoundTable::freeEverySample() {
   for (int& sample : samples_) {
     if (sample != 0) library_->freeSample(sample);
@@ -49,27 +46,36 @@ int SoundTable::load(const std::string& path) {
   return static_cast<int>(empty - samples_.begin());
 }
 
+void SoundTable::free(int slot) {
+  if (!hasSample(slot)) return;
+  library_->freeSample(samples_[slot]);
+  samples_[slot] = 0;
+}
+
+bool SoundTable::full() const {
+  return std::find(samples_.begin(), samples_.end(), 0) == samples_.end();
+}
+
 bool SoundTable::hasSample(int slot) const {
   return ready_ && slot >= 0 && slot < kSlotCount && samples_[slot] != 0;
 }
 
-void SoundTable::play(int slot, bool looping) {
-  if (!hasSample(slot)) return;
+int SoundTable::play(int slot, bool looping) {
+  if (!hasSample(slot)) return 0;
   library_->setLoopMode(samples_[slot], looping);
-  channels_[slot] = library_->playSound(samples_[slot]);
+  return library_->playSound(samples_[slot]);
 }
 
-void SoundTable::stop(int slot) {
-  if (hasSample(slot)) library_->stopSound(channels_[slot]);
+void SoundTable::stop(int channel) {
+  if (hasChannel(channel)) library_->stopSound(channel);
 }
 
-void SoundTable::setVolume(int slot, int volume) {
-  if (hasSample(slot)) library_->setVolume(channels_[slot], std::clamp(volume, 0, 255));
+void SoundTable::setVolume(int channel, int volume) {
+  if (hasChannel(channel)) library_->setVolume(channel, std::clamp(volume, 0, 255));
 }
 
-void SoundTable::scalePitch(int slot, float factor) {
-  if (!hasSample(slot)) return;
-  const int channel = channels_[slot];
+void SoundTable::scalePitch(int channel, float factor) {
+  if (!hasChannel(channel)) return;
   const double scaled = static_cast<double>(library_->getFrequency(channel)) * factor;
   // A factor that is not a number leaves the frequency alone; converting it would be undefined.
   if (std::isnan(scaled)) return;

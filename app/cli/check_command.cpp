@@ -5,6 +5,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/news.h"
 #include "app/view_state.h"
 #include "render/shape_builders.h"
 #include "scenefile/load_report.h"
@@ -45,7 +46,10 @@ bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
   }
   noteNeverDrawn(report);
   for (const LoadFinding& finding : report.findings()) printFinding(path, finding);
-  return report.findings().empty();
+  for (const int line : report.silentSounds()) {
+    std::printf("%s\n", silentSoundsNews(path, {line}).c_str());
+  }
+  return report.findings().empty() && report.silentSounds().empty();
 }
 
 }  // namespace

@@ -194,10 +194,10 @@ Json texturesJson(const TextureList& textures) {
 
 Json soundsJson(const SoundRegistry& sounds) {
   Json json = Json::array();
-  for (const SoundEntry& entry : sounds.entries()) {
-    json.push_back({{"path", text(entry.path)},
+  for (const auto& [number, entry] : sounds.entries()) {
+    json.push_back({{"entry", number},
+                    {"path", text(entry.path)},
                     {"sampleSlot", entry.sampleSlot},
-                    {"channelSlot", entry.channelSlot},
                     {"looping", entry.looping},
                     {"gain", entry.gain},
                     {"pitchFactor", entry.pitchFactor}});

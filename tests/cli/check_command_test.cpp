@@ -102,6 +102,19 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
   EXPECT_EQ(run.err, "");
 }
 
+// One sample file named by many lines takes one slot; the 101st file finds the table full.
+TEST_F(CheckCommand, AFullSoundTableIsToldForTheSceneNotBlamedOnTheFile) {
+  std::string scene = "10 loud\nsecond\nname=LOUD\n";
+  for (int i = 0; i <= 100; ++i) {
+    write(std::to_string(i) + ".wav", silentWav());
+    scene += "*JET\nsound=" + std::to_string(i) + ".wav\n*JET\nsound=0.wav\n";
+  }
+  write("loud.zsf", scene + "*END\n");
+  const CheckRun run = check("loud.zsf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out, "the scene names more than 100 sounds; loud.zsf:405 is silent\n");
+}
+
 TEST_F(CheckCommand, NodesThatNoFrameCanDrawAreNamed) {
   write("unbuilt.zsf",
         "10 unbuilt\nsecond\nname=UNBUILT\n*QUAD\nname=fin\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n"

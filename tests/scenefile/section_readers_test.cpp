@@ -194,10 +194,11 @@ TEST_F(SectionReaders, ControlledSoundGoesIntoTheBodyOnceThereIsOne) {
   EXPECT_FALSE(late->sound);
 }
 
-TEST_F(SectionReaders, SameSoundTwiceGivesTwoEntries) {
+TEST_F(SectionReaders, SameSoundTwiceGivesTwoEntriesOverOneSample) {
   read(readJetSection, "sound=engine.wav\n*");
   read(readJetSection, "sound=engine.wav\n*");
   EXPECT_EQ(recorded.sounds.entries().size(), 2u);
+  EXPECT_EQ(recorded.loadedSamples.size(), 1u);
 }
 
 TEST_F(SectionReaders, TextureIsResolvedAgainstTheSceneDirectoryAndReadOnce) {

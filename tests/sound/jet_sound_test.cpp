@@ -24,7 +24,7 @@ TEST_F(JetSoundTest, AJetBesideTheListenerLoopsAtAQuarterIdleAndHalfAtFullThrott
   frames(1);
   EXPECT_EQ(lastVolume(), 127);
   EXPECT_EQ(calls.played.size(), 1u) << "the loop is started once";
-  EXPECT_EQ(registry.entries()[0].looping, 1);
+  EXPECT_EQ(registry.entries().at(0).looping, 1);
 }
 
 TEST_F(JetSoundTest, PitchChangesOnlyWithTheLevelAndReachesRootTenAtFullThrottle) {
@@ -56,7 +56,7 @@ TEST_F(JetSoundTest, AJetOutOfEarshotIsNotStartedAndANegativeGainReachesTheLibra
   SceneNode& jet = jetAt(craft, {90.0f, 0.0f, 0.0f}, 0.0f);
   frames(1);
   EXPECT_TRUE(calls.played.empty()) << "at 90 m an idling jet's gain is below 0";
-  EXPECT_LT(registry.entries()[0].gain, 0.0f);
+  EXPECT_LT(registry.entries().at(0).gain, 0.0f);
   jet.pose->position = {0.0f, 0.0f, 0.0f};
   frames(1);
   jet.pose->position = {90.0f, 0.0f, 0.0f};
@@ -91,7 +91,7 @@ TEST_F(JetSoundTest, ADestroyedIdentitysEnginesStopAndAWrecksNeverStart) {
   frames(1);
   EXPECT_EQ(std::count(calls.stopped.begin(), calls.stopped.end(), 1), 1);
   EXPECT_EQ(calls.played.size(), 1u);
-  EXPECT_EQ(registry.entries()[1].looping, 0);
+  EXPECT_EQ(registry.entries().at(1).looping, 0);
 }
 
 TEST_F(JetSoundTest, AnInactiveJetStartsOnceItIsActive) {

@@ -16,10 +16,12 @@ TEST_F(OneShotSoundTest, VolumeFallsLinearlyWithDistanceAndNothingStartsAtTheRan
     bool starts;
     int volume;
   };
-  for (const Case& c : {Case{0.0f, true, 255}, Case{50.0f, true, 127}, Case{kRange, false, 0},
-                        Case{kRange * 3, false, 0}}) {
+  // Out of range a fresh emitter has no channel yet to set a volume on.
+  for (const Case& c : {Case{0.0f, true, 255}, Case{50.0f, true, 127}, Case{kRange, false, -1},
+                        Case{kRange * 3, false, -1}}) {
     SCOPED_TRACE(c.distance);
     calls.played.clear();
+    calls.volumes.clear();
     Identity& craft = identityAt({c.distance, 0.0f, 0.0f});
     craft.sound = sound("boom.wav");
     craft.sound->playRequests = 1;
@@ -38,7 +40,7 @@ TEST_F(OneShotSoundTest, TheListenerIsWhereverItsPoseIs) {
   listener.position = {500.0f, 0.0f, 75.0f};
   frames(1);
   EXPECT_EQ(lastVolume(), 63);
-  EXPECT_EQ(registry.entries()[0].gain, 0.25f);
+  EXPECT_EQ(registry.entries().at(0).gain, 0.25f);
 }
 
 TEST_F(OneShotSoundTest, RequestsAreServedOnePerFrame) {
@@ -114,7 +116,7 @@ TEST_F(OneShotSoundTest, AnEmitterWithoutARangeOrWithoutAnEntryIsSilent) {
   lost.sound->playRequests = 1;
   frames(1);
   EXPECT_TRUE(calls.played.empty());
-  EXPECT_EQ(calls.volumes, (std::vector<std::pair<int, int>>{{0, 0}, {0, 0}}));
+  EXPECT_TRUE(calls.volumes.empty()) << "no channel was ever started";
   EXPECT_EQ(lost.sound->playRequests, 0);
 }
 

@@ -52,8 +52,7 @@ TEST_F(OpenSoundTableTest, TheRegistryOpensBackslashPathsFromTheSceneDirectory) 
   writeSample("sw/sounds/laser.wav", {});
   SoundRegistry registry(table);
   SoundRef ref;
-  registry.registerSound(path("sw\\"), "sounds\\laser.wav", ref);
-  EXPECT_EQ(ref.entry, 0);
+  EXPECT_EQ(registry.registerSound(path("sw\\"), "sounds\\laser.wav", ref), SoundLoad::loaded);
   EXPECT_EQ(ref.path, path("sw\\sounds\\laser.wav"));
 }
 

@@ -21,10 +21,10 @@ class SoundTableTest : public ::testing::Test {
   SoundTable table{std::make_unique<RecordingSoundLibrary>(calls)};
 
   void exerciseSlot(int slot) {
-    table.play(slot, true);
-    table.stop(slot);
-    table.setVolume(slot, 100);
-    table.scalePitch(slot, 2.0f);
+    const int channel = table.play(slot, true);
+    table.stop(channel);
+    table.setVolume(channel, 100);
+    table.scalePitch(channel, 2.0f);
   }
 };
 
@@ -55,49 +55,52 @@ TEST_F(SoundTableTest, LoadTakesTheFirstEmptySlotAndAFailedLoadLeavesItEmpty) {
   EXPECT_EQ(calls.loaded, (std::vector<std::string>{"a.wav", "missing.wav", "b.wav"}));
 }
 
-TEST_F(SoundTableTest, AFullTableRefusesANewSampleAndKeepsSlotZero) {
+TEST_F(SoundTableTest, AFullTableRefusesANewSampleAndKeepsSlotZeroUntilASlotIsFreed) {
   ASSERT_TRUE(table.init());
   for (int i = 0; i < SoundTable::kSlotCount; ++i) ASSERT_EQ(table.load("s.wav"), i);
+  EXPECT_TRUE(table.full());
   EXPECT_EQ(table.load("extra.wav"), -1);
   EXPECT_EQ(calls.loaded.size(), static_cast<std::size_t>(SoundTable::kSlotCount));
   table.play(0, false);
   EXPECT_EQ(calls.played, std::vector<int>{1});
+  table.free(7);
+  EXPECT_EQ(calls.freed, std::vector<int>{8});
+  EXPECT_FALSE(table.full());
+  EXPECT_EQ(table.load("extra.wav"), 7);
 }
 
-TEST_F(SoundTableTest, PlaySetsTheLoopModeAndLaterCallsUseTheNewChannel) {
+TEST_F(SoundTableTest, EachPlaySetsTheLoopModeAndGivesAChannelOfItsOwn) {
   ASSERT_TRUE(table.init());
   const int slot = table.load("jet.wav");
-  table.play(slot, true);
-  table.play(slot, false);
+  EXPECT_EQ(table.play(slot, true), 1);
+  EXPECT_EQ(table.play(slot, false), 2);
   EXPECT_EQ(calls.loopModes, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}}));
   EXPECT_EQ(calls.played, (std::vector<int>{1, 1}));
-  table.stop(slot);
-  EXPECT_EQ(calls.stopped, std::vector<int>{2});
+  table.stop(1);
+  EXPECT_EQ(calls.stopped, std::vector<int>{1});
 }
 
 TEST_F(SoundTableTest, VolumeIsClampedToTheLibraryRange) {
   ASSERT_TRUE(table.init());
-  const int slot = table.load("a.wav");
-  table.play(slot, false);
-  table.setVolume(slot, -20);
-  table.setVolume(slot, 128);
-  table.setVolume(slot, 300);
+  const int channel = table.play(table.load("a.wav"), false);
+  table.setVolume(channel, -20);
+  table.setVolume(channel, 128);
+  table.setVolume(channel, 300);
   EXPECT_EQ(calls.volumes, (std::vector<std::pair<int, int>>{{1, 0}, {1, 128}, {1, 255}}));
 }
 
 TEST_F(SoundTableTest, ScalePitchMultipliesTheChannelFrequencyAndCutsIt) {
   ASSERT_TRUE(table.init());
-  const int slot = table.load("a.wav");
-  table.play(slot, true);
-  table.scalePitch(slot, 2.0f);
+  const int channel = table.play(table.load("a.wav"), true);
+  table.scalePitch(channel, 2.0f);
   EXPECT_EQ(calls.frequencies[1], 44100);
-  table.scalePitch(slot, std::sqrt(10.0f));
+  table.scalePitch(channel, std::sqrt(10.0f));
   EXPECT_EQ(calls.frequencies[1], 139456);  // 44100 * 3.1622777, cut
-  table.scalePitch(slot, std::numeric_limits<float>::quiet_NaN());
+  table.scalePitch(channel, std::numeric_limits<float>::quiet_NaN());
   EXPECT_EQ(calls.frequencySets.size(), 2u);
-  table.scalePitch(slot, 1e30f);
+  table.scalePitch(channel, 1e30f);
   EXPECT_EQ(calls.frequencies[1], INT_MAX);
-  table.scalePitch(slot, -1.0f);
+  table.scalePitch(channel, -1.0f);
   EXPECT_EQ(calls.frequencies[1], 0);
 }
 

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "app/commands.h"
+#include "app/reload.h"
+#include "sound/sound_control.h"
+#include "tests/sound/recording_sound_library.h"
+
+namespace vev {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A craft with its own sound and an engine, both heard up to 100 m.
+constexpr const char* kLoudCraft =
+    "10 loud\nsounds\nname=LOUD\npos=0 0 0\nsound=boom.wav\nsoundrange=100\n*JET\npos=0 0 0\n"
+    "tang=1 0 0\nnorm=0 1 0\nsound=engine.wav\nsoundrange=100\n*END\n";
+
+struct ReloadSounds : ::testing::Test {
+  ReloadSounds() : dir(fs::temp_directory_path() / ("vev_reload_" + std::to_string(getpid()))) {
+    fs::create_directories(dir);
+  }
+  ~ReloadSounds() override { fs::remove_all(dir); }
+
+  std::string write(const std::string& name, const std::string& text) const {
+    std::ofstream(dir / name) << text;
+    return (dir / name).string();
+  }
+  void frame() { updateSounds(view.sounds, view.model.scene.get(), unitPose(), SoundMix{}); }
+
+  fs::path dir;
+  LibraryCalls calls;
+  ViewState view{std::make_unique<RecordingSoundLibrary>(calls)};
+};
+
+// Reloads register each sample file once, stop and forget what the old craft played, and leave
+// the fresh craft sounding.
+TEST_F(ReloadSounds, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
+  const std::string path = write("loud.zsf", kLoudCraft);
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  frame();
+  ASSERT_EQ(calls.played.size(), 2u) << "both engines loop";
+  for (int i = 0; i < 200; ++i) reloadSceneFile(view, path, {});
+  EXPECT_EQ(calls.stopped, (std::vector<int>{1, 2})) << "the first craft's engines";
+  write("loud.zsf", "10 half\nwritten\nname=LOUD\nsound=boom.wav\n");
+  reloadSceneFile(view, path, {});
+  EXPECT_EQ(view.news.back(), "Kept LOUD: loud.zsf cannot be read or holds no part");
+  EXPECT_EQ(view.sounds.entries().size(), 4u);
+  EXPECT_EQ(calls.loaded.size(), 2u);
+  EXPECT_TRUE(calls.freed.empty());
+  frame();
+  EXPECT_EQ(calls.played.size(), 4u);
+}
+
+TEST_F(ReloadSounds, AFullSoundTableIsToldAsTheScenesNotBlamedOnTheFile) {
+  std::string many = "10 many\nsounds\nname=MANY\n";
+  for (int i = 0; i <= SoundTable::kSlotCount + 1; ++i) {
+    many += "*JET\nsound=" + std::to_string(i) + ".wav\n";
+  }
+  const std::string path = write("many.zsf", many + "*END\n");
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  EXPECT_EQ(view.news.back(),
+            "Added MANY from many.zsf: the scene names more than 100 sounds; many.zsf:205 and 1 "
+            "more are silent");
+}
+
+}  // namespace
+}  // namespace vev
