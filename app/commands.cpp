@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "app/news.h"
 #include "scenefile/load_report.h"
@@ -137,22 +138,22 @@ std::optional<bool> commandChecked(int id, const Settings& settings) {
   }
 }
 
-void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile,
-                const UnreadableTextureHandler& onUnreadableTexture) {
+void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile) {
   Settings& settings = view.settings;
   switch (id) {
-    case kAddIdentity:
-      addSceneFile(view, chooseSceneFile ? chooseSceneFile() : std::string(), onUnreadableTexture);
-      return;
-    case kNextIdentity:
-    case kPreviousIdentity: {
-      const Identity* before = view.model.controlled;
-      (id == kNextIdentity ? nextControlled : previousControlled)(view.model);
-      if (view.model.controlled && view.model.controlled != before) {
-        view.news.push_back(controllingNews(*view.model.controlled));
+    case kAddIdentity: {
+      std::string file = chooseSceneFile ? chooseSceneFile() : std::string();
+      if (!file.empty()) {
+        view.commands.emplace_back(GameCommand::Kind::addFile, std::move(file));
       }
       return;
     }
+    case kNextIdentity:
+      view.commands.emplace_back(GameCommand::Kind::nextIdentity);
+      return;
+    case kPreviousIdentity:
+      view.commands.emplace_back(GameCommand::Kind::previousIdentity);
+      return;
     case kNextCamera:
       nextCamera(view.model);
       return;

@@ -72,10 +72,10 @@ std::optional<bool> commandChecked(int id, const Settings& settings);
 // dialog was cancelled.
 using SceneFileChooser = std::function<std::string()>;
 
-// Runs a command on the view. Adding an Identity asks `chooseSceneFile` for the file; textures it
-// cannot read are reported to `onUnreadableTexture`. Labels and unknown identifiers do nothing.
-void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile,
-                const UnreadableTextureHandler& onUnreadableTexture);
+// Runs a command on the view. The commands that change the simulation (adding an Identity, for
+// which `chooseSceneFile` is asked the file, and choosing the controlled one) are queued for the
+// next step; the rest act at once. Labels and unknown identifiers do nothing.
+void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile);
 
 // Appends the Identities of a scene file to the running scene, between frames: `frameReady` is
 // clear for the duration, so no tick asks for a frame meanwhile. False, and the scene unchanged,

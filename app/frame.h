@@ -4,14 +4,15 @@
 #include <cstddef>
 #include <functional>
 
+#include "app/frame_inputs.h"
 #include "app/view_state.h"
 
 namespace vev {
 
-// The stages of a frame that a benchmark times. Collisions are timed apart from the rest of the
-// dynamics they run within; the raw draw is the benchmark's own replay of the draw list.
-enum class FrameStage { rebuild, dynamics, collisions, draw, rawDraw, controls, sweep };
-inline constexpr std::size_t kFrameStageCount = 7;
+// The stages of a frame that a benchmark times: the whole simulation step and its parts, the
+// view's rebuild of what it draws, the drawing, and the benchmark's own raw draw.
+enum class FrameStage { step, controls, sweep, collisions, dynamics, rebuild, draw, rawDraw };
+inline constexpr std::size_t kFrameStageCount = 8;
 
 // How long one frame took, stage by stage, and how much it drew.
 struct FrameTimings {
@@ -23,25 +24,25 @@ struct FrameTimings {
   std::size_t polygons = 0;  // in the draw list
 };
 
-// One frame, exactly as the window paints it: clear, camera, HUD and control panel, rebuild of the
-// polygons, flight dynamics with collisions, drawing, then `present` (the buffer swap), the
-// free-camera keys, the controls and node step, the sound control heard from the camera, and the
-// sweep of spent Identities. The simulation advances by one fixed step, whatever the time since the
-// last frame. Needs a current GL context. `timings`, when given, is filled with the frame's clock
-// readings; nothing else reads a clock.
-void runFrame(ViewState& view, const std::function<void()>& present,
+// The simulation's part of a frame and what the view takes from it: one step of the game from
+// `inputs` (see stepGame), then the view's own keys (free camera, the active camera's
+// channels) and the sounds, heard from the camera. Needs no GL context, unless a restart is
+// among the commands (the texture objects are released).
+void stepFrame(ViewState& view, const FrameInputs& inputs, FrameTimings* timings = nullptr);
+
+// The picture of the latest state: clear, camera, HUD and control panel, the polygons rebuilt as
+// the camera sees them, the collision test vectors when shown, then `present` (the buffer swap).
+// Changes nothing the simulation reads. Needs a current GL context.
+void drawFrame(ViewState& view, const std::function<void()>& present,
+               FrameTimings* timings = nullptr);
+
+// One whole frame, as the headless runner and the benchmark run it: stepFrame, then drawFrame.
+// `timings`, when given, is filled with the frame's clock readings; nothing else reads a clock.
+void runFrame(ViewState& view, const FrameInputs& inputs, const std::function<void()>& present,
               FrameTimings* timings = nullptr);
 
-// The last frame drawn again, as it was: clear, camera, HUD and control panel, and the polygons
-// the last frame built, without rebuilding or simulating anything. For a paused view.
-void drawHeldFrame(ViewState& view);
-
-// One timer tick of the view: the pilot that the settings choose presses its keys (see tick).
-bool tickView(ViewState& view);
-
-// The drawing of a frame without the simulation: clear, camera, HUD and control panel, rebuild
-// and draw. Explosion clocks and the kinds rebuilt every frame still advance, so stills of
-// effects can be taken.
+// The drawing of a frame without the simulation, for stills of effects: the explosion clocks
+// still advance.
 void drawStillFrame(ViewState& view);
 
 }  // namespace vev

@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "app/demo_pilot.h"
+#include "app/frame_inputs.h"
 #include "app/settings.h"
 #include "model/model_state.h"
 #include "model/texture_list.h"
+#include "render/line_segments.h"
 #include "render/texture_cache.h"
 #include "render/viewport.h"
 #include "scenefile/scene_assets.h"
-#include "sim/collisions.h"
 #include "sim/joystick.h"
 #include "sound/sound_registry.h"
 #include "sound/sound_table.h"
@@ -42,9 +43,12 @@ struct ViewState {
   Settings settings;
   Viewport viewport;
   DemoPilot pilot;
-  Joystick* joystick = nullptr;   // none until the program attaches one
-  DebugLines collisionLines;      // this frame's collision test vectors, when shown
-  std::vector<std::string> news;  // what to tell the player, oldest first (see news.h)
+  Joystick* joystick = nullptr;       // none until the program attaches one
+  DebugLines collisionLines;          // this frame's collision test vectors, when shown
+  std::vector<std::string> news;      // what to tell the player, oldest first (see news.h)
+  std::vector<GameCommand> commands;  // given since the last step, applied with the next one
+  std::string dataDir;                // the folder holding the demonstration's sw/
+  UnreadableTextureHandler onUnreadableTexture;  // told each texture a load cannot read
 };
 
 }  // namespace vev

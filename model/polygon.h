@@ -19,19 +19,7 @@ struct PolygonVertex {
   float v = 0.0f;
 };
 
-// Where a path must start to hit a polygon (see sim/collision_reach.h): inside the box `low` to
-// `high` grown on each axis by `growth` times the path's length. Worked out by the collisions the
-// first time they meet the polygon.
-struct CollisionReach {
-  enum class Kind { unknown, box, anywhere, nowhere };
-  Kind kind = Kind::unknown;
-  Vec3 low{};
-  Vec3 high{};
-  Vec3 growth{};
-};
-
-// One drawable face in world space, built from a node every frame its node is dirty. It is also
-// the surface that shots are tested against.
+// One drawable face in world space, built from a node every frame its node is dirty.
 struct Polygon {
   std::vector<PolygonVertex> vertices;  // in drawing order
   int outline = 0;                      // always drawn as a closed line loop
@@ -40,16 +28,15 @@ struct Polygon {
   int smooth = 0;     // colours interpolated in smooth shading
   int visible = 0;    // recomputed every frame by the range test
   int twoSided = 0;   // drawn and lit also when facing away
-  int collision = 0;  // shots test against it
+  int collision = 0;  // its node's collision shape holds it
   int lightingDone = 0;
   Vec3 normal{};            // unit length
   std::string textureName;  // the owner shape's texturePath
   SceneNode* owner = nullptr;
-  CollisionReach reach;
 };
 
 // Every polygon to draw this frame, in drawing order; rebuilt each frame from the Identities'
-// polygon lists. Shots are tested against it too.
+// polygon lists.
 using DrawList = std::vector<Polygon*>;
 
 }  // namespace vev

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/body_state.h"
+#include "model/collision_face.h"
 #include "model/pose.h"
 #include "model/sound_ref.h"
 #include "model/vector3.h"
@@ -72,6 +73,9 @@ struct SceneNode {
   std::int32_t dirty = 0;  // 1 when the pose changed since derived data was last built
   SceneNode* sibling = nullptr;
   std::unique_ptr<SceneNode> next;
+  // The faces shots are tested against, in the node's own frame; built the first time the node
+  // collides (a scene node's shape does not change while it flies; a reload makes new nodes).
+  std::unique_ptr<CollisionShape> collisionShape;
 };
 
 // The parameter in slot 0-8, or null when the node has no cell holding it.

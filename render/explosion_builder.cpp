@@ -7,13 +7,6 @@
 namespace vev {
 namespace {
 
-// The explosion's clock (seconds, 0 = idle) runs once it has been started and stops at `time`.
-void advanceClock(float& clock, float time, float step) {
-  if (clock == 0.0f) return;
-  clock += step;
-  if (clock >= time) clock = 0.0f;
-}
-
 // The disc grows to `size` at `max` seconds and then shrinks until the clock stops. A zero `max`
 // or `time` gives no disc rather than a division by zero.
 float discDiameter(float clock, float max, float time, float size) {
@@ -25,24 +18,18 @@ float discDiameter(float clock, float max, float time, float size) {
 
 void buildExplosion(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context) {
   // An explosion that was never set off may have no clock slot: it is idle.
-  float idle = 0.0f;
-  float* clockSlot = paramSlot(node, 0);
-  float& clock = clockSlot ? *clockSlot : idle;
+  const float clock = param(node, 0);
   const float max = param(node, 1);
   const float time = param(node, 2);
   const float size = param(node, 4);
-  advanceClock(clock, time, context.frameStepSeconds);
-  if (!node.pose) return;
+  if (!node.pose || !node.shape) return;
   const float diameter = discDiameter(clock, max, time, size);
-  // The disc is turned to face the camera for good: the node keeps the camera's axes.
-  Pose& pose = *node.pose;
-  pose.tangent = context.camera.tangent;
-  pose.normal = context.camera.normal;
-  pose.binormal = context.camera.binormal;
-  if (!node.shape) return;
-  const float distance = length(pose.position + pose.tangent - context.camera.position);
+  // The disc faces the camera: it is built on the camera's axes at the node's position.
+  const NodeFrame frame{node.pose->position, context.camera.tangent, context.camera.normal,
+                        context.camera.binormal};
+  const float distance = length(frame.origin + frame.x - context.camera.position);
   const int step = tailStep(diameter, distance, context.settings.simpleShapes != 0);
-  appendFlameCone(polygons, node, frameOf(pose), {0.0f, 0.0f, 0.0f}, diameter / 2.0f, step);
+  appendFlameCone(polygons, node, frame, {0.0f, 0.0f, 0.0f}, diameter / 2.0f, step);
 }
 
 }  // namespace vev

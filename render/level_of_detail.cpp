@@ -6,7 +6,7 @@ int noseStep(float size, float distance, bool simpleShapes) {
   if (simpleShapes) return kCoarsestStep;
   const float r = distance == 0.0f ? 1.0f : size / distance;
   if (r > 1.0f) return kCoarsestStep;
-  if (r > 0.5f) return 5;
+  if (r > 0.5f) return kFinestStep;
   if (r > 0.1f) return 10;
   if (r > 0.05f) return 20;
   return kCoarsestStep;
@@ -16,7 +16,7 @@ int tailStep(float size, float distance, bool simpleShapes) {
   if (simpleShapes || distance == 0.0f) return kCoarsestStep;
   const float r = size / distance;
   if (r >= 1.0f) return kCoarsestStep;
-  if (r >= 0.5f) return 5;
+  if (r >= 0.5f) return kFinestStep;
   if (r >= 0.1f) return 10;
   if (r >= 0.05f) return 20;
   return kCoarsestStep;

@@ -5,6 +5,7 @@
 namespace vev {
 
 inline constexpr int kCoarsestStep = 45;
+inline constexpr int kFinestStep = 5;
 
 // The front end of a quad beam, measured at the node's position; a zero distance counts as r = 1.
 int noseStep(float size, float distance, bool simpleShapes);

@@ -10,30 +10,11 @@
 namespace vev {
 namespace {
 
-using Builder = void (*)(SceneNode&, std::vector<Polygon>&, const BuildContext&);
-
 // Kinds whose faces depend on the camera (level of detail, billboards, backdrops, colours by
 // view) or on a clock.
 bool rebuiltEveryFrame(std::string_view kind) {
   return kind == "CROUNDBEAM" || kind == "EXPLOSION" || kind == "ROUNDBEAM" ||
          kind == "SMQUADBEAML" || kind == "RETIBEAM" || kind == "SMQUAD" || kind == "QUAD";
-}
-
-// The builder of a solid kind; null for explosions and for kinds without faces.
-Builder solidBuilder(std::string_view kind) {
-  if (kind == "QUAD" || kind == "SMQUAD") return buildQuad;
-  if (kind == "QUADBEAMSM" || kind == "HANGED" || kind == "QUADBEAM" || kind == "SMQUADBEAM" ||
-      kind == "SMQUADBEAML") {
-    return buildQuadBeam;
-  }
-  if (kind == "RETIBEAM") return buildRetiBeam;
-  if (kind == "JET") return buildJet;
-  if (kind == "LASERCANNON") return buildLaserCannon;
-  if (kind == "CROUNDBEAMC" || kind == "SMROUNDBEAMC" || kind == "CROUNDBEAM" ||
-      kind == "ROUNDBEAM") {
-    return buildRoundBeam;
-  }
-  return nullptr;
 }
 
 bool isDestroyed(const Identity& identity) {
@@ -59,7 +40,7 @@ void rebuildIdentity(Identity& identity, const BuildContext& context) {
       node->dirty = 0;
       continue;
     }
-    const Builder builder = solidBuilder(node->kind);
+    const ShapeBuilder builder = solidBuilder(node->kind);
     if (!builder || destroyed) continue;
     builder(*node, identity.polygons, context);
     node->dirty = 0;

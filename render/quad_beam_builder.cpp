@@ -158,14 +158,16 @@ void buildQuadBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildC
   }
   if (parts.nose) {
     const float distance = length(node.pose->position - context.camera.position);
-    RoundEnd nose{0.0f, s.h0, s.t0, -1.0f, noseStep(2.0f * s.h0, distance, simple), 1};
+    const int step = context.finestDetail ? kFinestStep : noseStep(2.0f * s.h0, distance, simple);
+    RoundEnd nose{0.0f, s.h0, s.t0, -1.0f, step, 1};
     if (parts.endCaps) beam.roundEndCaps(nose);
     beam.roundEndBand(nose);
   }
   if (parts.tail) {
     const Vec3 farEnd = node.pose->position + L * node.pose->tangent;
     const float distance = length(farEnd - context.camera.position);
-    RoundEnd tail{L, s.h1, s.t1, 1.0f, tailStep(2.0f * s.h0, distance, simple), 0};
+    const int step = context.finestDetail ? kFinestStep : tailStep(2.0f * s.h0, distance, simple);
+    RoundEnd tail{L, s.h1, s.t1, 1.0f, step, 0};
     if (parts.endCaps) beam.roundEndCaps(tail);
     beam.roundEndBand(tail);
   }

@@ -103,7 +103,7 @@ void buildRoundBeam(SceneNode& node, std::vector<Polygon>& polygons, const Build
   if (!node.shape || !node.pose) return;
   const bool startCap = node.kind == "CROUNDBEAM" || node.kind == "CROUNDBEAMC";
   const bool endCap = node.kind == "CROUNDBEAMC" || nose;
-  const bool simple = context.settings.simpleShapes != 0;
+  const bool simple = context.settings.simpleShapes != 0 && !context.finestDetail;
   const std::size_t first = polygons.size();
   const Tube tube = tubeOf(node, nose);
 

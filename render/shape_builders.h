@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/polygon.h"
@@ -23,10 +24,14 @@ void buildRoundBeam(SceneNode& node, std::vector<Polygon>& polygons, const Build
 void buildRetiBeam(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
 // JET: a flame cone whose length follows the throttle.
 void buildJet(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
-// EXPLOSION: advances the explosion clock and builds a disc facing the camera.
+// EXPLOSION: a disc facing the camera, as large as the explosion clock says.
 void buildExplosion(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
 // LASERCANNON: the beam as one line.
 void buildLaserCannon(SceneNode& node, std::vector<Polygon>& polygons, const BuildContext& context);
+
+// The builder of a solid kind; null for explosions and for kinds without faces.
+using ShapeBuilder = void (*)(SceneNode&, std::vector<Polygon>&, const BuildContext&);
+ShapeBuilder solidBuilder(std::string_view kind);
 
 // A lattice of more cells than this is not built, so that no file can make a frame unbounded.
 inline constexpr std::int64_t kMaxLatticeCells = 4096;

@@ -66,16 +66,16 @@ struct Edge {
   double length = 0.0;
 };
 
-Edge edgeAt(const std::vector<PolygonVertex>& corners, std::size_t i) {
-  const Vector from = toDouble(corners[i].position);
-  const Vector along = minus(toDouble(corners[(i + 1) % corners.size()].position), from);
+Edge edgeAt(const std::vector<Vec3>& corners, std::size_t i) {
+  const Vector from = toDouble(corners[i]);
+  const Vector along = minus(toDouble(corners[(i + 1) % corners.size()]), from);
   const double length = norm(along);
   return {from, length > 0.0 ? unit(along) : Vector{}, length};
 }
 
 // The first edge of some length, and the edge that spans the widest angle with it; the next
 // edge will do when it is well away from parallel, as it is in most faces.
-bool chooseEdges(const std::vector<PolygonVertex>& corners, Edge& first, Edge& second) {
+bool chooseEdges(const std::vector<Vec3>& corners, Edge& first, Edge& second) {
   std::size_t start = 0;
   while (start < corners.size() && edgeAt(corners, start).length == 0.0) ++start;
   if (start == corners.size()) return false;
@@ -102,10 +102,10 @@ bool chooseEdges(const std::vector<PolygonVertex>& corners, Edge& first, Edge& s
 
 }  // namespace
 
-CollisionReach reachOf(const Polygon& polygon) {
+CollisionReach reachOf(const CollisionFace& face) {
   CollisionReach reach;
-  const std::vector<PolygonVertex>& corners = polygon.vertices;
-  const Vector normal = toDouble(polygon.normal);
+  const std::vector<Vec3>& corners = face.corners;
+  const Vector normal = toDouble(face.normal);
   if (corners.empty() || norm(normal) == 0.0) {
     reach.kind = CollisionReach::Kind::nowhere;
     return reach;
@@ -122,11 +122,11 @@ CollisionReach reachOf(const Polygon& polygon) {
   if (!invert(rows, columns)) return reach;
   const std::array<double, 3> low = {dotOf(first.direction, first.from),
                                      dotOf(second.direction, second.from),
-                                     dotOf(across, toDouble(corners.front().position))};
+                                     dotOf(across, toDouble(corners.front()))};
   const std::array<double, 3> high = {low[0] + first.length, low[1] + second.length, low[2]};
 
   double scale = first.length + second.length;
-  for (const double v : toDouble(corners.front().position)) scale += std::fabs(v);
+  for (const double v : toDouble(corners.front())) scale += std::fabs(v);
   const double slack = kAbsoluteSlack + kRelativeSlack * scale;
   for (int axis = 0; axis < 3; ++axis) {
     double lowest = 0.0;

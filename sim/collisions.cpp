@@ -14,31 +14,24 @@ constexpr std::array<float, 3> kRed{1.0f, 0.0f, 0.0f};
 constexpr std::array<float, 3> kGreen{0.0f, 1.0f, 0.0f};
 constexpr std::array<float, 3> kBlue{0.0f, 0.0f, 1.0f};
 
-bool ownsNode(const Identity& identity, const SceneNode* node) {
-  for (const SceneNode* own = identity.nodes.get(); own; own = own->next.get()) {
-    if (own == node) return true;
-  }
-  return false;
-}
-
-// Whether the path from `start` to `end` goes from one side of the polygon's plane to the other;
+// Whether the path from `start` to `end` goes from one side of the face's plane to the other;
 // a path that starts or ends on the plane does not cross it.
-bool crossesPlane(const Polygon& polygon, const Vec3& start, const Vec3& end) {
-  const Vec3& first = polygon.vertices.front().position;
-  const float endSide = dot(polygon.normal, first - end);
-  const float startSide = dot(polygon.normal, first - start);
+bool crossesPlane(const CollisionFace& face, const Vec3& start, const Vec3& end) {
+  const Vec3& first = face.corners.front();
+  const float endSide = dot(face.normal, first - end);
+  const float startSide = dot(face.normal, first - start);
   return (startSide > 0.0f && endSide < 0.0f) || (startSide < 0.0f && endSide > 0.0f);
 }
 
-// Whether `point` lies inside the polygon's edges: at every corner it must lie on the inner side
-// of both edges that meet there. Exact for polygons whose corners are at most right angles.
-bool liesInside(const Polygon& polygon, const Vec3& point, DebugLines* debugLines) {
-  const std::vector<PolygonVertex>& corners = polygon.vertices;
+// Whether `point` lies inside the face's edges: at every corner it must lie on the inner side of
+// both edges that meet there. Exact for faces whose corners are at most right angles.
+bool liesInside(const CollisionFace& face, const Vec3& point, DebugLines* debugLines) {
+  const std::vector<Vec3>& corners = face.corners;
   const std::size_t count = corners.size();
   for (std::size_t i = 0; i < count; ++i) {
-    const Vec3& corner = corners[i].position;
-    const Vec3& previous = corners[(i + count - 1) % count].position;
-    const Vec3& following = corners[(i + 1) % count].position;
+    const Vec3& corner = corners[i];
+    const Vec3& previous = corners[(i + count - 1) % count];
+    const Vec3& following = corners[(i + 1) % count];
     if (debugLines) {
       debugLines->push_back({corner, previous, kRed});
       debugLines->push_back({corner, following, kBlue});
@@ -71,49 +64,40 @@ void explodeShot(Identity& shot, float frameStep) {
   node->sibling = nullptr;
 }
 
-void registerHit(Identity& identity, Polygon& polygon, float frameStep) {
+void registerHit(Identity& identity, const CollisionFace& face, float frameStep) {
   if (identity.sound) ++identity.sound->playRequests;
   if (isShot(identity)) explodeShot(identity, frameStep);
-  if (identity.damage && polygon.owner) {
-    polygon.owner->hits = addSaturated(polygon.owner->hits, identity.damage->power);
+  if (identity.damage && face.owner) {
+    face.owner->hits = addSaturated(face.owner->hits, identity.damage->power);
   }
   identity.motion.velocity = {0.0f, 0.0f, 0.0f};
 }
 
-bool hits(const Identity& identity, const Polygon& polygon, const Vec3& start, const Vec3& end,
-          DebugLines* debugLines) {
-  return crossesPlane(polygon, start, end) && !ownsNode(identity, polygon.owner) &&
-         liesInside(polygon, start, debugLines);
+bool hits(const CollisionFace& face, const Vec3& start, const Vec3& end, DebugLines* debugLines) {
+  return !face.corners.empty() && crossesPlane(face, start, end) &&
+         liesInside(face, start, debugLines);
 }
 
 }  // namespace
 
-// A path that crosses several polygons in one step hits each of them.
-float collide(Identity& identity, const Vec3& displacement, float distance,
-              const DrawList& drawList, float frameStep, DebugLines* debugLines) {
+// A path that crosses several faces in one step hits each of them.
+float collide(Identity& identity, const Vec3& displacement, float distance, CollisionWorld& world,
+              float frameStep, DebugLines* debugLines) {
   if (distance == 0.0f) return 0.0f;
   const Vec3 start = identity.pose.position;
   const Vec3 end = start + displacement;
-  for (Polygon* polygon : drawList) {
-    if (!polygon || polygon->collision == 0 || polygon->vertices.empty()) continue;
-    if (!hits(identity, *polygon, start, end, debugLines)) continue;
-    registerHit(identity, *polygon, frameStep);
-    distance = 0.0f;
+  float left = distance;
+  const auto test = [&](CollisionFace& face) {
+    if (!hits(face, start, end, debugLines)) return;
+    registerHit(identity, face, frameStep);
+    left = 0.0f;
+  };
+  if (debugLines) {
+    world.forEachFace(identity, test);
+  } else {
+    world.forEachReachable(identity, start, distance, test);
   }
-  return distance;
-}
-
-float collide(Identity& identity, const Vec3& displacement, float distance,
-              const CollisionIndex& index, float frameStep) {
-  if (distance == 0.0f) return 0.0f;
-  const Vec3 start = identity.pose.position;
-  const Vec3 end = start + displacement;
-  index.forEachReachable(start, distance, [&](Polygon& polygon) {
-    if (!hits(identity, polygon, start, end, nullptr)) return;
-    registerHit(identity, polygon, frameStep);
-    distance = 0.0f;
-  });
-  return distance;
+  return left;
 }
 
 }  // namespace vev

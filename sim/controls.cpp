@@ -3,7 +3,6 @@
 #include "sim/activation.h"
 #include "sim/channel_rule.h"
 #include "sim/identity_motion.h"
-#include "sim/joystick_keys.h"
 #include "sim/node_control.h"
 #include "sim/node_kind.h"
 #include "sim/target_selection.h"
@@ -53,21 +52,16 @@ void applyIdentityControls(Identity& identity, Identity* head, float frameStep) 
 
 }  // namespace
 
-void stepControls(ModelState& model, Joystick* joystick, std::int32_t& joystickEnabled) {
+void stepControls(ModelState& model, const KeyStates& keys) {
   const float frameStep = model.frameStepSeconds();
-  const Pose* viewPose = model.activeCamera ? model.activeCamera : &model.freeCamera;
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    const bool controlled = identity == model.controlled;
-    if (controlled) copyKeys(*identity, model.keyState);
-    if (identity->alive == 1) {
-      if (controlled) pressJoystickKeys(*identity, joystick, joystickEnabled);
-      applyIdentityControls(*identity, model.scene.get(), frameStep);
-    }
+    if (identity == model.controlled) copyKeys(*identity, keys);
+    if (identity->alive == 1) applyIdentityControls(*identity, model.scene.get(), frameStep);
     // A destroyed Identity stays down; only one switched off by its activation key re-arms.
     if (identity->alive == 0 && !isDestroyed(*identity)) {
       rearm(identity->alive, identity->body, identity->keys, frameStep);
     }
-    stepNodes(model, *identity, identity->nodes.get(), viewPose, &identity->pose);
+    stepNodes(model, *identity, identity->nodes.get(), &identity->pose);
   }
 }
 

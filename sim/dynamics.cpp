@@ -1,9 +1,9 @@
 #include "sim/dynamics.h"
 
 #include <chrono>
-#include <optional>
 
 #include "model/kinematics.h"
+#include "sim/collisions.h"
 #include "sim/identity_motion.h"
 #include "sim/instruments.h"
 #include "sim/key_access.h"
@@ -112,8 +112,7 @@ Vec3 integrateSpin(MotionState& motion, float frameStep) {
 
 // Where the collision tests of a frame happen, and how long they took when someone asks.
 struct CollisionTests {
-  const DrawList& drawList;
-  std::optional<CollisionIndex> index;
+  CollisionWorld& world;
   DebugLines* debugLines = nullptr;
   double* elapsedMs = nullptr;
 
@@ -121,8 +120,7 @@ struct CollisionTests {
     const auto start =
         elapsedMs ? std::chrono::steady_clock::now() : std::chrono::steady_clock::time_point{};
     const float left =
-        index ? vev::collide(identity, path.offset, path.distance, *index, frameStep)
-              : vev::collide(identity, path.offset, path.distance, drawList, frameStep, debugLines);
+        vev::collide(identity, path.offset, path.distance, world, frameStep, debugLines);
     if (elapsedMs) *elapsedMs += millisecondsSince(start);
     return left;
   }
@@ -152,15 +150,9 @@ void stepIdentity(Identity& identity, const ModelState& model, CollisionTests& c
 
 }  // namespace
 
-// The collision view draws every test made, so it tests every polygon.
-void stepDynamics(ModelState& model, const DrawList& drawList, DebugLines* debugLines,
+void stepDynamics(ModelState& model, CollisionWorld& world, DebugLines* debugLines,
                   double* collisionMs) {
-  CollisionTests collisions{drawList, std::nullopt, debugLines, collisionMs};
-  if (!debugLines) {
-    const auto start = std::chrono::steady_clock::now();
-    collisions.index.emplace(drawList);
-    if (collisionMs) *collisionMs += millisecondsSince(start);
-  }
+  CollisionTests collisions{world, debugLines, collisionMs};
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
     stepIdentity(*identity, model, collisions);
   }

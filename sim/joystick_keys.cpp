@@ -37,8 +37,9 @@ void pressAxisKeys(KeyStates& keys, float amount, KeyCode negativeKey, KeyCode p
 
 }  // namespace
 
-void pressJoystickKeys(Identity& identity, Joystick* joystick, std::int32_t& joystickEnabled) {
-  const auto& [up, down, left, right] = identity.body.joyKeys;
+void pressJoystickKeys(KeyStates& keys, const std::array<KeyCode, 4>& joyKeys, Joystick* joystick,
+                       std::int32_t& joystickEnabled) {
+  const auto& [up, down, left, right] = joyKeys;
   if (joystickEnabled == 0 || up == 0) return;
   const auto range = joystick ? joystick->capabilities() : std::nullopt;
   if (!range) {
@@ -47,8 +48,8 @@ void pressJoystickKeys(Identity& identity, Joystick* joystick, std::int32_t& joy
   }
   const JoystickPosition position = joystick->position();
   // The stick pushed toward y's minimum (forward) presses down; toward x's minimum, left.
-  pressAxisKeys(identity.keys, deflection(position.y, range->yMin, range->yMax), up, down);
-  pressAxisKeys(identity.keys, deflection(position.x, range->xMin, range->xMax), right, left);
+  pressAxisKeys(keys, deflection(position.y, range->yMin, range->yMax), up, down);
+  pressAxisKeys(keys, deflection(position.x, range->xMin, range->xMax), right, left);
 }
 
 }  // namespace vev

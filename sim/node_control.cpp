@@ -18,9 +18,8 @@ constexpr Vec3 kAxisZ{0.0f, 0.0f, 1.0f};
 constexpr int kMaxThrustSlot = 0;
 constexpr int kExplosionClockSlot = 0;
 
-bool respondsToChannels(const SceneNode& node, const Identity& identity, const Pose* viewPose) {
-  if (!node.body || node.active != 1 || identity.alive != 1) return false;
-  return !isKind(node, "CAMERA") || (node.pose && node.pose.get() == viewPose);
+bool respondsToChannels(const SceneNode& node, const Identity& identity) {
+  return node.body && node.active == 1 && identity.alive == 1;
 }
 
 // Rail, translation and rotation channels: the node moves and turns with its subtree.
@@ -127,17 +126,29 @@ void processNode(ModelState& model, Identity& identity, SceneNode& node, Pose& i
 
 }  // namespace
 
-void stepNodes(ModelState& model, Identity& identity, SceneNode* first, const Pose* viewPose,
-               Pose* identityPose) {
+void stepNodes(ModelState& model, Identity& identity, SceneNode* first, Pose* identityPose) {
   const float frameStep = model.frameStepSeconds();
   Pose& frame = identityPose ? *identityPose : model.worldFrame;
   for (SceneNode* node = first; node; node = node->next.get()) {
-    if (respondsToChannels(*node, identity, viewPose)) {
+    if (!isKind(*node, "CAMERA") && respondsToChannels(*node, identity)) {
       processNode(model, identity, *node, frame, frameStep);
     }
     if (!node->body) continue;
     startExplosion(*node, identity.keys, frameStep);
     if (node->active == 0) rearm(node->active, *node->body, identity.keys, frameStep);
+  }
+}
+
+void stepCameraChannels(ModelState& model) {
+  if (!model.activeCamera) return;
+  for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
+    for (SceneNode* node = identity->nodes.get(); node; node = node->next.get()) {
+      if (node->pose.get() != model.activeCamera) continue;
+      if (respondsToChannels(*node, *identity)) {
+        applyMotionChannels(*node, identity->keys, identity->pose, model.frameStepSeconds());
+      }
+      return;
+    }
   }
 }
 

@@ -16,6 +16,7 @@
 #include "app/cli/scene_json.h"
 #include "app/demo_pilot.h"
 #include "app/frame.h"
+#include "app/game_step.h"
 #include "app/key_state.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
@@ -125,9 +126,8 @@ int runRun(const std::vector<std::string>& args) {
       std::this_thread::sleep_until(nextTick);
     }
     applyKeyEvents(events, nextEvent, frame, view.model.keyState);
-    tickView(view);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
-    runFrame(view, [&] {
+    runFrame(view, takeFrameInputs(view), [&] {
       // As a buffer swap does: the driver keeps the drawing of every frame not yet finished.
       context->finish();
       if (picture && !writePngFile(pictureName(options->pngPrefix, frame), kWidth, kHeight,

@@ -211,6 +211,8 @@ void MainWindow::buildDocumentMenus() {
 void MainWindow::runCommandOf(int id) {
   switch (id) {
     case kRestart:
+      // A restart starts a new flight: it runs, whether or not the old one was paused.
+      setPaused(false);
       view_->restart();
       break;
     case kTogglePause:
@@ -234,9 +236,7 @@ void MainWindow::runCommandOf(int id) {
 void MainWindow::runSceneCommand(int id) {
   const QString sceneDir = QDir(dataDir_).filePath("sw");
   const QString startDir = QDir(sceneDir).exists() ? sceneDir : QDir::currentPath();
-  runCommand(
-      view_->state(), id, [&startDir] { return chooseSceneFile(startDir); },
-      view_->onUnreadableTexture());
+  runCommand(view_->state(), id, [&startDir] { return chooseSceneFile(startDir); });
 }
 
 void MainWindow::refreshCommands() {

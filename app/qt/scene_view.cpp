@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QKeyEvent>
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -9,11 +10,11 @@
 #include "app/demo_pilot.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
+#include "app/game_step.h"
 #include "app/key_state.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/virtual_keys.h"
 #include "app/reload.h"
-#include "app/restart.h"
 #include "render/viewport.h"
 #include "sound/openal_sound_library.h"
 #include "sound/sound_shutdown.h"
@@ -33,6 +34,8 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
   setFormat(viewSurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
   view_.joystick = &joystick_;
+  view_.dataDir = QFile::encodeName(dataDir_).toStdString();
+  view_.onUnreadableTexture = onUnreadableTexture_;
   if (!view_.soundTable.ready()) std::fputs("No sound device: running without sound\n", stderr);
   writeVersionStamp(*store_);
   connect(&timer_, &QTimer::timeout, this, &SceneView::onTick);
@@ -53,7 +56,7 @@ void SceneView::initializeGL() {
   if (attackOverride_) view_.settings.attack = *attackOverride_ ? 1 : 0;
   settingsRead_ = true;
   SceneAssets assets = view_.assets(onUnreadableTexture_);
-  const std::string dataDir = QFile::encodeName(dataDir_).toStdString();
+  const std::string& dataDir = view_.dataDir;
   if (!holdsDemoScene(dataDir)) {
     std::fprintf(stderr, "vev: no sw/ folder in %s: starting without the demonstration\n",
                  dataDir.empty() ? "the working directory" : dataDir.c_str());
@@ -70,23 +73,36 @@ void SceneView::resizeGL(int width, int height) {
   vev::resize(view_.viewport, static_cast<int>(width * ratio), static_cast<int>(height * ratio));
 }
 
+// A paint draws the latest state; only the timer steps the simulation.
 void SceneView::paintGL() {
   // A paint that arrives while a scene file loads (a message box about a texture lets the window
   // repaint) leaves the last frame on screen.
   if (view_.model.frameReady == 0) return;
-  if (paused_) {
-    drawHeldFrame(view_);
-    return;
-  }
-  runFrame(view_, [this] { emit framePresented(); });
+  const bool fresh = paintedStep_ != stepsTaken_;
+  drawFrame(view_, [this, fresh] {
+    if (fresh) emit framePresented();
+  });
+  if (!fresh) return;
+  paintedStep_ = stepsTaken_;
   ++framesPainted_;
-  emit frameFinished();
 }
 
 void SceneView::onTick() {
   noteLoadedFiles();
   if (watching_) reloadChangedFiles();
-  if (!paused_ && tickView(view_)) update();
+  if (paused_ || view_.model.frameReady == 0) return;
+  const FrameInputs inputs = takeFrameInputs(view_);
+  const bool restarts =
+      std::any_of(inputs.commands.begin(), inputs.commands.end(),
+                  [](const GameCommand& c) { return c.kind == GameCommand::Kind::restart; });
+  // The texture objects belong to this view's context.
+  if (restarts) makeCurrent();
+  stepFrame(view_, inputs);
+  if (restarts) doneCurrent();
+  ++stepsTaken_;
+  emit frameStepped(inputs);
+  update();
+  emit frameFinished();
 }
 
 void SceneView::noteLoadedFiles() {
@@ -126,12 +142,7 @@ void SceneView::reloadChangedFiles() {
 }
 
 void SceneView::restart() {
-  // The texture objects belong to this view's context.
-  makeCurrent();
-  view_.textureCache.release();
-  doneCurrent();
-  restartDemonstration(view_, QFile::encodeName(dataDir_).toStdString(), onUnreadableTexture_);
-  update();
+  view_.commands.emplace_back(GameCommand::Kind::restart);
 }
 
 void SceneView::setPaused(bool paused) {

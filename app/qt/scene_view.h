@@ -40,7 +40,7 @@ class SceneView final : public QOpenGLWidget {
 
   ViewState& state() { return view_; }
 
-  // Releases the scene and loads the demonstration again, as at start-up.
+  // Releases the scene and loads the demonstration again, as at start-up, with the next step.
   void restart();
   // While on, every scene file loaded since start-up is watched, and a file that changes on disk
   // is loaded again in place of its Identities before the next frame (see reloadSceneFile).
@@ -50,12 +50,15 @@ class SceneView final : public QOpenGLWidget {
   void setPaused(bool paused);
   bool paused() const { return paused_; }
   const UnreadableTextureHandler& onUnreadableTexture() const { return onUnreadableTexture_; }
+  // Frames painted that showed a new step.
   int framesPainted() const { return framesPainted_; }
 
  signals:
-  // The frame has been drawn and is about to be shown; its pixels can be read now.
+  // A new step has been drawn and is about to be shown; its pixels can be read now.
   void framePresented();
-  // The whole frame, simulation included, has run; settings may have changed in it.
+  // A step has run from these inputs.
+  void frameStepped(const vev::FrameInputs& inputs);
+  // The step has run and its news is waiting; settings may have changed in it.
   void frameFinished();
 
  protected:
@@ -88,6 +91,8 @@ class SceneView final : public QOpenGLWidget {
   QSet<QString> changedFiles_;  // changed since the last tick; each is reloaded once
   bool watching_ = false;
   int framesPainted_ = 0;
+  int stepsTaken_ = 0;
+  int paintedStep_ = 0;
 };
 
 }  // namespace vev

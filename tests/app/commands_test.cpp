@@ -7,8 +7,10 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <utility>
 #include <vector>
 
+#include "app/game_step.h"
 #include "sound/silent_sound_library.h"
 #include "tests/app/flag_commands.h"
 
@@ -54,11 +56,16 @@ struct Commands : ::testing::Test {
     identity.name = name;
     return identity;
   }
+  // The command, and the commands it queued as the next step applies them.
   void run(int id, SceneFileChooser chooser = {}) {
-    runCommand(view, id, chooser, [this](const std::string& path) {
+    view.onUnreadableTexture = [this](const std::string& path) {
       unreadable.push_back(path);
       frameReadyDuringLoad = view.model.frameReady;
-    });
+    };
+    runCommand(view, id, chooser);
+    for (const GameCommand& command : std::exchange(view.commands, {})) {
+      applyGameCommand(view, command);
+    }
   }
   std::string path(const char* name) const { return (dir / name).string(); }
   int sceneSize() const {

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/game_step.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "scenefile/loader.h"
@@ -28,7 +29,7 @@ struct FrameScene : ::testing::Test {
   }
 
   void frames(int count) {
-    for (int i = 0; i < count; ++i) runFrame(view, [this] { ++presented; });
+    for (int i = 0; i < count; ++i) runFrame(view, takeFrameInputs(view), [this] { ++presented; });
   }
 
   int countShots() {

@@ -12,6 +12,7 @@
 #include "app/commands.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
+#include "app/game_step.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "sound/silent_sound_library.h"
@@ -218,8 +219,7 @@ TEST(RunCommand, TheDemoWithAFileIsTheDemoWithTheFileAddedByTheToolbar) {
   vev::loadDemoScene(view.model, assets);
   ASSERT_TRUE(vev::addSceneFile(view, file, ignore));
   vev::resize(view.viewport, 800, 600);
-  vev::tickView(view);
-  vev::runFrame(view, [] {});
+  vev::runFrame(view, vev::takeFrameInputs(view), [] {});
   fs::current_path(working);
   EXPECT_EQ(vev::sceneJson(view.model, view.textures, view.sounds, 1), readFile(json));
 }

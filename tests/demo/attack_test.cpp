@@ -37,7 +37,7 @@ TEST_F(AttackPilot, OthersCloseInAndFireOnThePlayerOnlyWhenAttacking) {
   EXPECT_EQ(shotsOfOthers(view.model), 0) << "the demonstration pilot never fires";
   EXPECT_EQ(player()->damage->taken, 0);
 
-  view.pilot.attack = true;
+  view.settings.attack = 1;
   int damaged = 0;
   int mostShots = 0;
   for (int frame = 0; frame < 3000; ++frame) {
@@ -83,8 +83,7 @@ TEST(AttackPilotKeys, ACraftWithSwappedTurnKeysStillTurnsTowardsItsTarget) {
   translateIdentity(hunter, 0.0f, 0.0f, -100.0f);
   view.settings.attack = 1;
   for (int frame = 0; frame < 150; ++frame) {
-    tickView(view);
-    runFrame(view, {});
+    runFrame(view, takeFrameInputs(view), {});
   }
   ASSERT_EQ(hunter.target, view.model.scene.get());
   EXPECT_LT(
@@ -148,8 +147,7 @@ TEST(RestartSound, NothingPlaysOnFromBefore) {
   view.model.keyState[kT] = 1;
   view.model.keyState[kSpace] = 1;
   for (int frame = 0; frame < 30; ++frame) {
-    tickView(view);
-    runFrame(view, {});
+    runFrame(view, takeFrameInputs(view), {});
   }
   ASSERT_GT(playingSources(), 0);
   restartDemonstration(view, VEV_SOURCE_DIR, {});

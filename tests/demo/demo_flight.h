@@ -11,6 +11,7 @@
 #include "app/demo_pilot.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
+#include "app/game_step.h"
 #include "app/view_state.h"
 #include "model/text.h"
 #include "render/offscreen/offscreen_context.h"
@@ -53,8 +54,7 @@ struct DemoFlight : ::testing::Test {
 
   void frames(int count) {
     for (int i = 0; i < count; ++i) {
-      tick(view.model, view.pilot);
-      runFrame(view, {});
+      runFrame(view, takeFrameInputs(view), {});
     }
   }
 

@@ -88,6 +88,7 @@ class AddFileTest : public QObject {
     QCOMPARE(leftOver, QString());
     QCOMPARE(title, QString("Select Input File"));
     QCOMPARE(filters, QStringList{"KR Universal File (*.zsf)"});
+    QVERIFY(test.waitFrames(1));  // the file is added with the next step
     QCOMPARE(countIdentities(test.state().model), before + 1);
     const Identity& added = *lastIdentity(test.state().model.scene.get());
     QCOMPARE(QString::fromStdString(added.name), QString("Visitor"));

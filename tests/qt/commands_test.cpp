@@ -91,12 +91,16 @@ class CommandsTest : public QObject {
     Pose* camera = model.activeCamera;
 
     test.clickCommand(kNextIdentity);
+    QVERIFY(test.waitFrames(1));  // applied with the next step
     QCOMPARE(model.controlled, &fleet);
     test.clickCommand(kPreviousIdentity);
+    QVERIFY(test.waitFrames(1));
     QCOMPARE(model.controlled, &first);
     test.clickCommand(kPreviousIdentity);
+    QVERIFY(test.waitFrames(1));
     QCOMPARE(model.controlled, lastIdentity(model.scene.get()));
     test.clickCommand(kNextIdentity);
+    QVERIFY(test.waitFrames(1));
     QCOMPARE(model.controlled, &first);
     QCOMPARE(model.activeCamera, camera);
   }

@@ -18,7 +18,7 @@ class RebuildTest : public ::testing::Test {
     camera_ = &addNode(craft, makeNode("CAMERA", {}));
     quad_ = &addNode(craft, makeNode("QUAD", {0.0f}));
     setVertices(*quad_, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
-    boom_ = &addNode(craft, makeNode("EXPLOSION", {0.04f, 0.4f, 1.0f, 0.0f, 6.0f, 0.0f}));
+    boom_ = &addNode(craft, makeNode("EXPLOSION", {0.08f, 0.4f, 1.0f, 0.0f, 6.0f, 0.0f}));
     craft_ = &craft;
   }
 

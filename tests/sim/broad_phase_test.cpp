@@ -9,8 +9,8 @@
 
 #include "model/kinematics.h"
 #include "model/model_state.h"
-#include "render/polygon_rebuild.h"
 #include "scenefile/loader.h"
+#include "sim/collision_world.h"
 #include "sim/controls.h"
 #include "sim/dynamics.h"
 #include "sim/identity_motion.h"
@@ -52,10 +52,10 @@ class Fleet {
     for (Identity* it = model.scene.get(); it; it = it->next.get()) {
       if (!isShot(*it)) turnIdentityInWorld(*it, {0.0f, 1.0f, 0.0f}, 3.0f);
     }
-    const DrawList drawList = rebuildPolygons(model, settings_);
+    CollisionWorld world(model);
     DebugLines lines;
-    stepDynamics(model, drawList, reference ? &lines : nullptr);
-    stepControls(model, nullptr, joystickEnabled_);
+    stepDynamics(model, world, reference ? &lines : nullptr);
+    stepControls(model, model.keyState);
     sweepSpent(model);
   }
 
@@ -95,8 +95,6 @@ class Fleet {
   TextureList textures_;
   SoundTable table_{std::make_unique<SilentSoundLibrary>()};
   SoundRegistry sounds_{table_};
-  RenderSettings settings_;
-  std::int32_t joystickEnabled_ = 0;
 };
 
 TEST(BroadPhase, HitsTheSamePolygonsInTheSameOrderAsTestingEveryPolygon) {

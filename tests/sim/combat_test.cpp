@@ -3,6 +3,7 @@
 #include "sim/collisions.h"
 #include "sim/controls.h"
 #include "sim/dynamics.h"
+#include "sim/explosion_clocks.h"
 #include "sim/shot.h"
 #include "sim/sweep.h"
 #include "tests/sim/sim_scene.h"
@@ -22,10 +23,9 @@ class Combat : public ::testing::Test {
   SceneNode& hull = scene.addNode(target, "QUAD", {5.0f, 0.0f, 0.0f});
   Identity& shooter = scene.addIdentity("SHOOTER");
   SceneNode& cannon = scene.addNode(shooter, "LASERCANNON");
-  std::int32_t joystickEnabled = 0;
 
   void SetUp() override {
-    scene.addSquare(target, hull, {5.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
+    scene.addSquare(hull, {5.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
     setParams(cannon, {3.0f, 20.0f, 1.5f, 100.0f});  // inflict, veloc, length, range
     bodyOf(cannon).fireKey = kFire;
     cannon.shape = std::make_unique<Shape>();
@@ -45,10 +45,10 @@ class Combat : public ::testing::Test {
 
 TEST_F(Combat, CannonFiresOneShotPerFrameItsKeyIsHeld) {
   scene.model.keyState[kFire] = 1;
-  for (int i = 0; i < 3; ++i) stepControls(scene.model, nullptr, joystickEnabled);
+  for (int i = 0; i < 3; ++i) stepControls(scene.model, scene.model.keyState);
   EXPECT_EQ(scene.identityCount(), 5);
   scene.model.keyState[kFire] = 0;
-  stepControls(scene.model, nullptr, joystickEnabled);
+  stepControls(scene.model, scene.model.keyState);
   EXPECT_EQ(scene.identityCount(), 5);
 }
 
@@ -115,9 +115,24 @@ TEST_F(Combat, ExplodedShotIsSweptWhenItsClockHasRunOut) {
   while (firstShot()->motion.velocity[0] != 0.0f) scene.runFrame();
   scene.runFrame();
   EXPECT_EQ(scene.identityCount(), 3);
-  *paramSlot(*firstShot()->nodes, 0) = 0.0f;  // what the explosion builder does at its end
+  *paramSlot(*firstShot()->nodes, 0) = 0.0f;  // what the clocks do at the explosion's end
   scene.runFrame();
   EXPECT_EQ(scene.identityCount(), 2);
+}
+
+// The clock runs by a step once started and stops at the duration; without a duration (only the
+// clock written) it stops at the next step, and a node without parameters stays idle.
+TEST_F(Combat, ExplosionClocksRunToTheirDurationAndStop) {
+  SceneNode& blast = scene.addNode(target, "EXPLOSION");
+  setParams(blast, {0.04f, 0.1f, 0.12f});
+  SceneNode& bare = scene.addNode(target, "EXPLOSION");
+  setParams(bare, {0.04f});
+  scene.addNode(target, "EXPLOSION");
+  advanceExplosionClocks(scene.model);
+  EXPECT_FLOAT_EQ(blast.params[0][0], 0.08f);
+  EXPECT_FLOAT_EQ(bare.params[0][0], 0.0f);
+  advanceExplosionClocks(scene.model);
+  EXPECT_FLOAT_EQ(blast.params[0][0], 0.0f);
 }
 
 TEST_F(Combat, TargetIsDestroyedOnePointPastItsStrength) {
@@ -135,7 +150,7 @@ TEST_F(Combat, TargetIsDestroyedOnePointPastItsStrength) {
 
   hull.hits = 1;
   hull.dirty = 0;
-  stepDynamics(scene.model, scene.drawList());
+  scene.dynamics();
   EXPECT_EQ(target.damage->destroyed, 1);
   EXPECT_EQ(target.damage->taken, 0);
   EXPECT_EQ(target.alive, 0);
@@ -143,7 +158,7 @@ TEST_F(Combat, TargetIsDestroyedOnePointPastItsStrength) {
   EXPECT_EQ(target.sound->playRequests, 1);
   EXPECT_EQ(hull.dirty, 1);
 
-  stepControls(scene.model, nullptr, joystickEnabled);
+  stepControls(scene.model, scene.model.keyState);
   EXPECT_EQ(target.keys[kTrigger], 0);
   EXPECT_FLOAT_EQ(*paramSlot(blast, 0), scene.model.frameStepSeconds());
   EXPECT_EQ(blast.sound->playRequests, 1);
@@ -204,7 +219,8 @@ class Collide : public Combat {
   float collideFrom(const Vec3& start, const Vec3& displacement, DebugLines* lines = nullptr) {
     shotIdentity->pose.position = start;
     shotIdentity->motion.velocity = {20.0f, 0.0f, 0.0f};
-    return collide(*shotIdentity, displacement, length(displacement), scene.drawList(),
+    CollisionWorld world(scene.model);
+    return collide(*shotIdentity, displacement, length(displacement), world,
                    scene.model.frameStepSeconds(), lines);
   }
 };
@@ -230,9 +246,8 @@ TEST_F(Collide, ZeroDistanceTestsNothing) {
 
 TEST_F(Collide, ShotHitsItsShootersFacesButNeverItsOwn) {
   SceneNode& nose = scene.addNode(shooter, "QUAD");
-  scene.addSquare(shooter, nose, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
-  scene.addSquare(*shotIdentity, *shotIdentity->nodes, {2.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f},
-                  {0.0f, 1.0f, 0.0f});
+  scene.addSquare(nose, {1.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
+  scene.addSquare(*shotIdentity->nodes, {2.0f, 0.0f, 0.0f}, {0.0f, 0.0f, 1.0f}, {0.0f, 1.0f, 0.0f});
   EXPECT_EQ(collideFrom({1.5f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}), 1.0f);
   EXPECT_EQ(collideFrom({0.5f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}), 0.0f);
   EXPECT_EQ(nose.hits, 3);
@@ -241,7 +256,7 @@ TEST_F(Collide, ShotHitsItsShootersFacesButNeverItsOwn) {
 
 TEST_F(Collide, PathThroughTwoFacesChargesBothAndPlaysTwice) {
   SceneNode& inner = scene.addNode(target, "QUAD", {5.5f, 0.0f, 0.0f});
-  scene.addSquare(target, inner, {5.5f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
+  scene.addSquare(inner, {5.5f, 0.0f, 0.0f}, {0.0f, 1.0f, 0.0f}, {0.0f, 0.0f, 1.0f});
   EXPECT_EQ(collideFrom({4.8f, 0.0f, 0.0f}, {0.8f, 0.0f, 0.0f}), 0.0f);
   EXPECT_EQ(hull.hits, 3);
   EXPECT_EQ(inner.hits, 3);
@@ -249,7 +264,7 @@ TEST_F(Collide, PathThroughTwoFacesChargesBothAndPlaysTwice) {
 }
 
 TEST_F(Collide, FaceWithoutTheCollisionFlagIsIgnored) {
-  target.polygons.front().collision = 0;
+  hull.pose->collision = 0;
   EXPECT_EQ(collideFrom({4.5f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}), 1.0f);
 }
 
@@ -257,11 +272,13 @@ TEST_F(Collide, DebugLinesShowEveryVertexTestedUpToTheFirstFailure) {
   DebugLines lines;
   collideFrom({4.5f, 0.0f, 0.0f}, {1.0f, 0.0f, 0.0f}, &lines);
   ASSERT_EQ(lines.size(), 12u);
-  const Polygon& face = target.polygons.front();
-  EXPECT_EQ(lines[0].from, face.vertices[0].position);
-  EXPECT_EQ(lines[0].to, face.vertices[3].position);
+  // The hull's square as the world places it, corner by corner.
+  const Vec3 corners[4] = {
+      {5.0f, -1.0f, -1.0f}, {5.0f, -1.0f, 1.0f}, {5.0f, 1.0f, 1.0f}, {5.0f, 1.0f, -1.0f}};
+  EXPECT_EQ(lines[0].from, corners[0]);
+  EXPECT_EQ(lines[0].to, corners[3]);
   EXPECT_EQ(lines[0].colour, (std::array<float, 3>{1.0f, 0.0f, 0.0f}));
-  EXPECT_EQ(lines[1].to, face.vertices[1].position);
+  EXPECT_EQ(lines[1].to, corners[1]);
   EXPECT_EQ(lines[1].colour, (std::array<float, 3>{0.0f, 0.0f, 1.0f}));
   EXPECT_EQ(lines[2].to, (Vec3{4.5f, 0.0f, 0.0f}));
   EXPECT_EQ(lines[2].colour, (std::array<float, 3>{0.0f, 1.0f, 0.0f}));

@@ -35,7 +35,12 @@ class Controls : public ::testing::Test {
     scene.model.controlled = &player;
     player.body.joyKeys = {kUp, kDown, kLeft, kRight};
   }
-  void frame() { stepControls(scene.model, &joystick, joystickEnabled); }
+  // The joystick is folded into the player's keys before the step, as the view does.
+  void frame() {
+    KeyStates keys = scene.model.keyState;
+    pressJoystickKeys(keys, player.body.joyKeys, &joystick, joystickEnabled);
+    stepControls(scene.model, keys);
+  }
   std::array<std::int16_t, 4> joystickKeys() const {
     return {player.keys[kUp], player.keys[kDown], player.keys[kLeft], player.keys[kRight]};
   }
@@ -86,7 +91,7 @@ TEST_F(Controls, FailedJoystickQuerySwitchesItOffAndLeavesTheKeyboardKeys) {
   EXPECT_EQ(joystick.queries, 1);
 
   joystickEnabled = 1;
-  pressJoystickKeys(player, nullptr, joystickEnabled);
+  pressJoystickKeys(player.keys, player.body.joyKeys, nullptr, joystickEnabled);
   EXPECT_EQ(joystickEnabled, 0);
 }
 

@@ -41,6 +41,9 @@ Identity& addFighter(SimScene& scene, const char* name, const Pose& pose, std::i
   cannon.sound = std::make_shared<SoundRef>();
   for (SceneNode* node = craft.nodes.get(); node; node = node->next.get()) {
     placeNode(*node, craft.pose);
+    if (node->kind != "QUAD") continue;
+    const Pose& pose = *node->pose;
+    scene.addSquare(*node, pose.position, 1.5f * pose.binormal, 1.5f * pose.normal);
   }
   return craft;
 }
@@ -51,18 +54,6 @@ Pose facing(const Vec3& position, const Vec3& tangent, const Vec3& normal) {
   pose.normal = normal;
   pose.binormal = cross(tangent, normal);
   return pose;
-}
-
-// Hull faces follow their nodes, as the renderer rebuilds them each frame.
-void rebuildHulls(SimScene& scene) {
-  for (Identity* craft = scene.model.scene.get(); craft; craft = craft->next.get()) {
-    craft->polygons.clear();
-    for (SceneNode* node = craft->nodes.get(); node; node = node->next.get()) {
-      if (node->kind != "QUAD" || craft->alive == 0) continue;
-      const Pose& pose = *node->pose;
-      scene.addSquare(*craft, *node, pose.position, 1.5f * pose.binormal, 1.5f * pose.normal);
-    }
-  }
 }
 
 void pilot(Identity& craft, int frame) {
@@ -87,17 +78,15 @@ Outcome fly(int frames) {
   addFighter(scene, "RED", facing({40, 0.5f, 0}, {-1, 0, 0}, {0, 1, 0}), 0);
   addFighter(scene, "BLUE", facing({20, 0, 30}, {0, 0, -1}, {0, 1, 0}), 1);
   scene.model.controlled = &player;
-  std::int32_t joystickEnabled = 0;
   Outcome outcome;
   for (int frame = 0; frame < frames; ++frame) {
-    rebuildHulls(scene);
-    stepDynamics(scene.model, scene.drawList());
+    scene.dynamics();
     scene.model.keyState[kFire] = 1;
     scene.model.keyState[kThrottle] = frame < 20 ? 1 : 0;
     for (Identity* craft = scene.model.scene.get(); craft; craft = craft->next.get()) {
       if (craft->name == "RED" || craft->name == "BLUE") pilot(*craft, frame);
     }
-    stepControls(scene.model, nullptr, joystickEnabled);
+    stepControls(scene.model, scene.model.keyState);
     sweepSpent(scene.model);
     outcome.shotsSeen = std::max(outcome.shotsSeen, scene.identityCount() - 3);
   }

@@ -21,7 +21,7 @@ class Flight : public ::testing::Test {
     return jet;
   }
   void step(int frames = 1) {
-    for (int i = 0; i < frames; ++i) stepDynamics(scene.model, {});
+    for (int i = 0; i < frames; ++i) scene.dynamics();
   }
 };
 
@@ -124,11 +124,10 @@ TEST_F(Flight, MasslessOrInertialessBodyGetsNoInfiniteMotion) {
 
 class CraftControls : public Flight {
  protected:
-  std::int32_t joystickEnabled = 0;
   void SetUp() override { scene.model.controlled = &craft; }
   void hold(KeyCode key, int frames) {
     scene.model.keyState[key] = 1;
-    for (int i = 0; i < frames; ++i) stepControls(scene.model, nullptr, joystickEnabled);
+    for (int i = 0; i < frames; ++i) stepControls(scene.model, scene.model.keyState);
     scene.model.keyState[key] = 0;
   }
 };

@@ -20,7 +20,8 @@ class NodeChannels : public ::testing::Test {
   float step(float rate) const { return rate * scene.model.frameStepSeconds(); }
 
   void stepNodesOnce() {
-    stepNodes(scene.model, craft, craft.nodes.get(), scene.model.activeCamera, &craft.pose);
+    stepNodes(scene.model, craft, craft.nodes.get(), &craft.pose);
+    stepCameraChannels(scene.model);
   }
   void holdFor(KeyCode key, int frames) {
     craft.keys[key] = 1;

@@ -2,8 +2,11 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/text.h"
+#include "sim/collision_shapes.h"
+#include "sim/collision_world.h"
 #include "sim/controls.h"
 #include "sim/dynamics.h"
 #include "sim/sweep.h"
@@ -46,32 +49,29 @@ SceneNode& SimScene::addNode(Identity& identity, std::string_view kind, const Ve
   return *raw;
 }
 
-Polygon& SimScene::addSquare(Identity& identity, SceneNode& owner, const Vec3& centre,
-                             const Vec3& u, const Vec3& v) {
-  Polygon polygon;
+void SimScene::addSquare(SceneNode& owner, const Vec3& centre, const Vec3& u, const Vec3& v) {
+  const Pose& pose = *owner.pose;
+  const auto local = [&pose](const Vec3& d) {
+    return Vec3{dot(d, pose.tangent), dot(d, pose.normal), dot(d, pose.binormal)};
+  };
+  CollisionFace face;
   for (const Vec3& corner : {centre - u - v, centre + u - v, centre + u + v, centre - u + v}) {
-    polygon.vertices.push_back({.position = corner});
+    face.corners.push_back(local(corner - pose.position));
   }
-  polygon.normal = cross(u, v);
-  normalise(polygon.normal);
-  polygon.collision = 1;
-  polygon.owner = &owner;
-  identity.polygons.push_back(std::move(polygon));
-  return identity.polygons.back();
+  Vec3 normal = cross(u, v);
+  normalise(normal);
+  face.normal = local(normal);
+  addCollisionFace(owner, std::move(face));
 }
 
-DrawList SimScene::drawList() {
-  DrawList list;
-  for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    for (Polygon& polygon : identity->polygons) list.push_back(&polygon);
-  }
-  return list;
+void SimScene::dynamics() {
+  CollisionWorld world(model);
+  stepDynamics(model, world);
 }
 
 void SimScene::runFrame() {
-  std::int32_t joystickEnabled = 0;
-  stepDynamics(model, drawList());
-  stepControls(model, nullptr, joystickEnabled);
+  dynamics();
+  stepControls(model, model.keyState);
   sweepSpent(model);
 }
 

@@ -24,15 +24,14 @@ class SimScene {
   SceneNode& addNode(Identity& identity, std::string_view kind, const Vec3& position = {},
                      SceneNode* parent = nullptr);
 
-  // A square collision face centred at `centre`, spanned by the half-edges `u` and `v`, owned by
-  // `owner`, facing u x v; kept in the owner Identity's polygon list.
-  Polygon& addSquare(Identity& identity, SceneNode& owner, const Vec3& centre, const Vec3& u,
-                     const Vec3& v);
+  // A square collision face centred at `centre` (world), spanned by the half-edges `u` and `v`,
+  // facing u x v, added to the collision shape of `owner` as it stands now.
+  void addSquare(SceneNode& owner, const Vec3& centre, const Vec3& u, const Vec3& v);
 
-  // Every polygon of every Identity, in list order, as the renderer chains them.
-  DrawList drawList();
+  // The flight dynamics of one step, with collisions against the scene as it stands.
+  void dynamics();
 
-  // One frame of the simulation in the frame's order: dynamics, controls, sweep.
+  // One frame of the simulation: dynamics, controls, sweep.
   void runFrame();
   int identityCount() const;
 };

@@ -88,9 +88,10 @@ TEST_F(SweepReferences, ShotOutlivesItsShooterWithItsSoundAndRange) {
 
   // It still hits, asks for its sound and leaves at its copied range.
   SceneNode& hull = scene.addNode(enemy, "QUAD", {20.0f, 0.0f, 0.0f});
-  scene.addSquare(enemy, hull, {20.0f, 0.0f, 0.0f}, {0, 0, 1}, {0, 1, 0});
+  scene.addSquare(hull, {20.0f, 0.0f, 0.0f}, {0, 0, 1}, {0, 1, 0});
   shot.pose.position = {19.5f, 0.0f, 0.0f};
-  collide(shot, {1.0f, 0.0f, 0.0f}, 1.0f, scene.drawList(), 0.04f);
+  CollisionWorld world(scene.model);
+  collide(shot, {1.0f, 0.0f, 0.0f}, 1.0f, world, 0.04f);
   EXPECT_EQ(shot.sound->playRequests, 1);
   EXPECT_EQ(hull.hits, 4);
   shot.nodes->kind = "LASERCANNON";

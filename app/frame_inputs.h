@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/keys.h"
+
+namespace vev {
+
+// A command that changes the simulation, applied at the start of the step of the frame that
+// carries it.
+struct GameCommand {
+  enum class Kind { restart, nextIdentity, previousIdentity, addFile, pilot };
+
+  explicit GameCommand(Kind kind, std::string file = {}, bool attack = false)
+      : kind(kind), file(std::move(file)), attack(attack) {}
+
+  Kind kind;
+  std::string file;  // addFile: the scene file
+  bool attack;       // pilot: the attack pilot flies from now on
+};
+
+// Everything one step of the simulation takes from the players: the key table (the joystick
+// already folded in) and the commands of the frame, in the order they were given.
+struct FrameInputs {
+  KeyStates keys{};
+  std::vector<GameCommand> commands;
+};
+
+}  // namespace vev

@@ -1,0 +1,101 @@
+#include "app/game_step.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "app/commands.h"
+#include "app/demo_pilot.h"
+#include "app/news.h"
+#include "app/restart.h"
+#include "sim/joystick_keys.h"
+#include "sim/node_kind.h"
+
+namespace vev {
+namespace {
+
+// The craft (not shots) destroyed so far, in list order.
+std::vector<const Identity*> destroyedCraft(const ModelState& model) {
+  std::vector<const Identity*> craft;
+  for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (!isShot(*it) && isDestroyed(*it)) craft.push_back(it);
+  }
+  return craft;
+}
+
+void tellNewlyDestroyed(ViewState& view, const std::vector<const Identity*>& before) {
+  for (const Identity* it : destroyedCraft(view.model)) {
+    if (std::find(before.begin(), before.end(), it) == before.end()) {
+      view.news.push_back(destroyedNews(*it));
+    }
+  }
+}
+
+void changeControlled(ViewState& view, void (*change)(ModelState&)) {
+  const Identity* before = view.model.controlled;
+  change(view.model);
+  if (view.model.controlled && view.model.controlled != before) {
+    view.news.push_back(controllingNews(*view.model.controlled));
+  }
+}
+
+}  // namespace
+
+FrameInputs takeFrameInputs(ViewState& view) {
+  FrameInputs inputs;
+  inputs.keys = view.model.keyState;
+  const Identity* controlled =
+      view.model.controlled ? view.model.controlled : view.model.scene.get();
+  if (controlled && controlled->alive == 1) {
+    pressJoystickKeys(inputs.keys, controlled->body.joyKeys, view.joystick,
+                      view.settings.joystickEnabled);
+  }
+  inputs.commands = std::exchange(view.commands, {});
+  const bool attack = view.settings.attack != 0;
+  const bool pilotAsked =
+      std::any_of(inputs.commands.begin(), inputs.commands.end(),
+                  [](const GameCommand& c) { return c.kind == GameCommand::Kind::pilot; });
+  if (!pilotAsked && attack != view.pilot.attack) {
+    inputs.commands.emplace_back(GameCommand::Kind::pilot, std::string(), attack);
+  }
+  return inputs;
+}
+
+void applyGameCommand(ViewState& view, const GameCommand& command) {
+  switch (command.kind) {
+    case GameCommand::Kind::restart: {
+      const bool attack = view.pilot.attack;
+      view.textureCache.release();
+      restartDemonstration(view, view.dataDir, view.onUnreadableTexture);
+      view.pilot.attack = attack;
+      return;
+    }
+    case GameCommand::Kind::nextIdentity:
+      changeControlled(view, nextControlled);
+      return;
+    case GameCommand::Kind::previousIdentity:
+      changeControlled(view, previousControlled);
+      return;
+    case GameCommand::Kind::addFile:
+      addSceneFile(view, command.file, view.onUnreadableTexture);
+      return;
+    case GameCommand::Kind::pilot:
+      view.pilot.attack = command.attack;
+      return;
+  }
+}
+
+void stepGame(ViewState& view, const FrameInputs& inputs, const StepReport& report) {
+  for (const GameCommand& command : inputs.commands) applyGameCommand(view, command);
+  const std::vector<const Identity*> destroyedBefore = destroyedCraft(view.model);
+  if (!view.model.controlled) view.model.controlled = view.model.scene.get();
+  const Identity* controlledBefore = view.model.controlled;
+  stepSimulation(
+      view.model, inputs.keys, [&view](ModelState& model) { tick(model, view.pilot); }, report);
+  tellNewlyDestroyed(view, destroyedBefore);
+  if (view.model.controlled && view.model.controlled != controlledBefore) {
+    view.news.push_back(controllingNews(*view.model.controlled));
+  }
+}
+
+}  // namespace vev
