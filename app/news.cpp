@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "model/path.h"
+#include "model/regular_file.h"
 #include "sound/sound_table.h"
 
 namespace vev {
@@ -59,12 +61,15 @@ std::string silentSoundsNews(std::string_view file, const std::vector<int>& line
 }
 
 std::string keptNews(const Identity& identity, std::string_view path) {
-  return "Kept " + toldName(identity) + ": " + fileNameOf(path) +
-         " cannot be read or holds no part";
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  return "Kept " + toldName(identity) + ": " + fileNameOf(path) + " " +
+         (notAFile.empty() ? "cannot be read or holds no part" : notAFile);
 }
 
 std::string unreadableNews(std::string_view path) {
-  return "Cannot read " + fileNameOf(path) + " as a scene file";
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  return "Cannot read " + fileNameOf(path) + " as a scene file" +
+         (notAFile.empty() ? "" : ": it " + notAFile);
 }
 
 }  // namespace vev

@@ -27,7 +27,8 @@ std::string reloadedNews(const Identity& identity, std::string_view path, const 
 // "the scene names more than 100 sounds; FILE:LINE is silent", or "FILE:LINE and N more are
 // silent" for several lines.
 std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines);
-// "Kept NAME: FILE cannot be read or holds no part".
+// "Kept NAME: FILE cannot be read or holds no part", or "FILE is a named pipe, not a file" and
+// the like for what is no file.
 std::string keptNews(const Identity& identity, std::string_view path);
 
 }  // namespace vev

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "model/path.h"
+#include "model/regular_file.h"
 #include "scenefile/bitmap.h"
 #include "scenefile/number_conversion.h"
 #include "scenefile/texture_loader.h"
@@ -17,11 +18,17 @@ SoundRef& createdSoundRef(std::shared_ptr<SoundRef>& slot) {
   return *slot;
 }
 
+// What the path is when it is no file ("is a named pipe, not a file"), else `otherwise`.
+std::string whyUnreadable(const std::string& path, const char* otherwise) {
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  return notAFile.empty() ? otherwise : notAFile;
+}
+
 // Told for every line that names the file, not only the first.
 void checkTexture(SceneReader& reader, const TextureEntry& texture) {
   const std::string file = "file `" + texture.path + "` ";
   if (!texture.loaded) {
-    reader.noteField(file + "cannot be read as a bitmap");
+    reader.noteField(file + whyUnreadable(texture.path, "cannot be read as a bitmap"));
     return;
   }
   switch (lookOf(texture.header)) {
@@ -63,7 +70,8 @@ void readSoundRef(SectionInput& input, std::shared_ptr<SoundRef>& slot) {
   SoundRef& ref = createdSoundRef(slot);
   switch (input.assets.sounds.registerSound(input.directory, fileName, ref)) {
     case SoundLoad::unreadable:
-      input.reader.noteField("file `" + ref.path + "` cannot be read or decoded as a sound");
+      input.reader.noteField("file `" + ref.path + "` " +
+                             whyUnreadable(ref.path, "cannot be read or decoded as a sound"));
       break;
     case SoundLoad::tableFull:
       // A fault of the whole scene rather than of the file: told apart from the findings.

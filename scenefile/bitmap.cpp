@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <fstream>
+
+#include "model/regular_file.h"
 
 namespace vev {
 namespace {
@@ -42,15 +43,16 @@ std::int32_t readI32(const std::uint8_t* bytes) {
   return static_cast<std::int32_t>(readU32(bytes));
 }
 
-// Up to `count` bytes from the stream; fewer when it ends first.
-std::vector<std::uint8_t> readUpTo(std::istream& in, std::size_t count) {
+// Up to `count` bytes from the file; fewer when it ends first.
+std::vector<std::uint8_t> readUpTo(std::FILE* in, std::size_t count) {
   std::vector<std::uint8_t> bytes;
-  while (bytes.size() < count && in) {
+  while (bytes.size() < count) {
     const std::size_t had = bytes.size();
     const std::size_t step = std::min(kReadChunk, count - had);
     bytes.resize(had + step);
-    in.read(reinterpret_cast<char*>(bytes.data() + had), static_cast<std::streamsize>(step));
-    bytes.resize(had + static_cast<std::size_t>(in.gcount()));
+    const std::size_t read = std::fread(bytes.data() + had, 1, step, in);
+    bytes.resize(had + read);
+    if (read < step) break;
   }
   return bytes;
 }
@@ -82,8 +84,9 @@ bool hasBoundedSides(std::int64_t width, std::int64_t height) {
 }  // namespace
 
 std::optional<Bitmap> readBitmapFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
+  const FileHandle file = openRegularStream(path);
+  if (!file) return std::nullopt;
+  std::FILE* in = file.get();
 
   const std::vector<std::uint8_t> fileHeader = readUpTo(in, kFileHeaderSize);
   if (fileHeader.size() < kFileHeaderSize || readU16(fileHeader.data()) != kSignature) {

@@ -1,12 +1,11 @@
 #include "scenefile/loader.h"
 
-#include <sys/stat.h>
-
 #include <memory>
 #include <vector>
 
 #include "model/kinematics.h"
 #include "model/path.h"
+#include "model/regular_file.h"
 #include "model/text.h"
 #include "scenefile/header_reader.h"
 #include "scenefile/loader_notes.h"
@@ -103,17 +102,8 @@ bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model
 
 bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets,
                    LoadReport* report) {
-  std::FILE* file = std::fopen(nativePath(path).c_str(), "rb");
-  if (!file) return false;
-  // A directory opens for reading on this platform, but holds no scene.
-  struct stat status {};
-  if (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode)) {
-    std::fclose(file);
-    return false;
-  }
-  const bool loaded = loadSceneStream(file, path, model, assets, report);
-  std::fclose(file);
-  return loaded;
+  const FileHandle file = openRegularStream(nativePath(path));
+  return loadSceneStream(file.get(), path, model, assets, report);
 }
 
 }  // namespace vev

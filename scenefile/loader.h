@@ -10,7 +10,8 @@
 namespace vev {
 
 // Reads one scene file into a new Identity appended to `model.scene`, with its part tree placed
-// in the Identity's frame. A file that cannot be opened returns false and changes nothing.
+// in the Identity's frame. A file that cannot be opened, or that is a folder, a named pipe or a
+// device, returns false at once and changes nothing.
 // `report`, when given, hears every line that is skipped or read in a way its author probably
 // did not mean; the file loads the same either way.
 bool loadSceneFile(const std::string& path, ModelState& model, SceneAssets& assets,

@@ -1,11 +1,14 @@
 #include "sound/sample_decoder.h"
 
 #include <sndfile.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <memory>
+
+#include "model/regular_file.h"
 
 namespace vev {
 namespace {
@@ -14,6 +17,17 @@ struct SndfileCloser {
   void operator()(SNDFILE* file) const { sf_close(file); }
 };
 using SndfilePtr = std::unique_ptr<SNDFILE, SndfileCloser>;
+
+// Closes the descriptor that libsndfile reads from once it is done with it.
+struct Descriptor {
+  explicit Descriptor(int opened) : fd(opened) {}
+  ~Descriptor() {
+    if (fd >= 0) close(fd);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int fd;
+};
 
 constexpr sf_count_t kReadBlockFrames = 4096;
 
@@ -47,8 +61,10 @@ bool readFrames(SNDFILE* file, int channels, std::vector<std::int16_t>& data) {
 }  // namespace
 
 std::optional<DecodedSample> decodeSample(const std::string& path) {
+  const Descriptor source(openRegularFile(path));
+  if (source.fd < 0) return std::nullopt;
   SF_INFO info{};
-  SndfilePtr file(sf_open(path.c_str(), SFM_READ, &info));
+  SndfilePtr file(sf_open_fd(source.fd, SFM_READ, &info, SF_FALSE));
   if (!file || !acceptable(info)) return std::nullopt;
   DecodedSample sample;
   sample.channels = info.channels;

@@ -7,6 +7,8 @@
 #include "app/cli/commands.h"
 #include "app/news.h"
 #include "app/view_state.h"
+#include "model/path.h"
+#include "model/regular_file.h"
 #include "render/shape_builders.h"
 #include "scenefile/load_report.h"
 #include "scenefile/loader.h"
@@ -41,7 +43,9 @@ bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
   SceneAssets assets = view.assets({});
   LoadReport report;
   if (!loadSceneFile(path, view.model, assets, &report)) {
-    std::printf("%s: cannot be opened as a scene file\n", path.c_str());
+    const std::string notAFile = notAFileMessage(nativePath(path));
+    std::printf("%s: %s\n", path.c_str(),
+                notAFile.empty() ? "cannot be opened as a scene file" : notAFile.c_str());
     return false;
   }
   noteNeverDrawn(report);

@@ -23,7 +23,7 @@ bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& fi
   bool allAdded = true;
   for (const std::string& path : files) {
     if (!addSceneFile(view, path, unreadable)) {
-      std::fprintf(stderr, "vev-scene: cannot open scene file %s\n", path.c_str());
+      std::fprintf(stderr, "vev-scene: %s\n", cannotOpenMessage(path).c_str());
       allAdded = false;
     }
   }

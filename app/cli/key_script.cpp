@@ -1,10 +1,10 @@
 #include "app/cli/key_script.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 #include "app/cli/arguments.h"
+#include "model/regular_file.h"
 
 namespace vev {
 namespace {
@@ -23,14 +23,23 @@ std::optional<KeyEvent> parseKeyLine(const std::string& line) {
   return event;
 }
 
+std::string readWholeFile(std::FILE* file) {
+  std::string text;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) text.append(buffer, n);
+  return text;
+}
+
 }  // namespace
 
 std::optional<std::vector<KeyEvent>> readKeyScript(const std::string& path, std::string& error) {
-  std::ifstream file(path);
-  if (!file) {
-    error = path + ": cannot be read";
+  const FileHandle opened = openRegularStream(path);
+  if (!opened) {
+    const std::string notAFile = notAFileMessage(path);
+    error = path + ": " + (notAFile.empty() ? "cannot be read" : notAFile);
     return std::nullopt;
   }
+  std::istringstream file(readWholeFile(opened.get()));
   std::vector<KeyEvent> events;
   std::string line;
   for (int number = 1; std::getline(file, line); ++number) {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "model/path.h"
+#include "model/regular_file.h"
 #include "scenefile/loader.h"
 
 namespace vev {
@@ -13,11 +15,16 @@ bool loadSceneFiles(ViewState& view, const std::vector<std::string>& paths) {
   bool allLoaded = true;
   for (const std::string& path : paths) {
     if (!loadSceneFile(path, view.model, assets)) {
-      std::fprintf(stderr, "vev-scene: cannot open scene file %s\n", path.c_str());
+      std::fprintf(stderr, "vev-scene: %s\n", cannotOpenMessage(path).c_str());
       allLoaded = false;
     }
   }
   return allLoaded;
+}
+
+std::string cannotOpenMessage(const std::string& path) {
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  return "cannot open scene file " + path + (notAFile.empty() ? "" : ": it " + notAFile);
 }
 
 }  // namespace vev

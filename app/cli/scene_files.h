@@ -12,4 +12,8 @@ namespace vev {
 // files are still loaded. False if any file could not be opened.
 bool loadSceneFiles(ViewState& view, const std::vector<std::string>& paths);
 
+// "cannot open scene file PATH", with ": it is a named pipe, not a file" and the like when the
+// path is no file.
+std::string cannotOpenMessage(const std::string& path);
+
 }  // namespace vev

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <unistd.h>
@@ -67,6 +68,7 @@ class CheckCommand : public ::testing::Test {
     std::ofstream(dir_ / name, std::ios::binary) << bytes;
   }
   CheckRun check(const std::string& args) const { return runCheck(args, dir_); }
+  fs::path at(const std::string& name) const { return dir_ / name; }
 
  private:
   fs::path dir_;
@@ -132,6 +134,25 @@ TEST_F(CheckCommand, AFileThatCannotBeOpenedIsAFindingAndTheOthersAreChecked) {
   EXPECT_EQ(run.out,
             "no/such/file.zsf: cannot be opened as a scene file\n"
             "missing-end.zsf:3: the file ends without `*END`\n");
+}
+
+// Pipes, devices and folders are refused at once, as scene files and as the files they name.
+TEST_F(CheckCommand, WhatIsNoFileIsRefusedWithoutWaitingOnIt) {
+  for (const char* pipe : {"pipe.zsf", "pipe.bmp", "pipe.wav"}) {
+    ASSERT_EQ(mkfifo(at(pipe).c_str(), 0600), 0);
+  }
+  fs::create_directory(at("folder.zsf"));
+  write("craft.zsf",
+        "10 craft\nsecond\nname=CRAFT\nsound=pipe.wav\n*QUAD\ntexture=pipe.bmp-1\n"
+        "verts=0 0 0 1 0 0 1 1 0\n*END\n");
+  const CheckRun run = check("pipe.zsf /dev/zero folder.zsf craft.zsf");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.out,
+            "pipe.zsf: is a named pipe, not a file\n"
+            "/dev/zero: is a device, not a file\n"
+            "folder.zsf: is a folder, not a file\n"
+            "craft.zsf:4: `sound` file `pipe.wav` is a named pipe, not a file\n"
+            "craft.zsf:6: `texture` file `pipe.bmp` is a named pipe, not a file\n");
 }
 
 TEST_F(CheckCommand, WithoutFilesShowsUsage) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -57,6 +58,9 @@ TEST(KeyScript, ReadsEventsInFrameOrderAndNamesTheFirstBadLine) {
     EXPECT_NE(error.find("bad.keys:2:"), std::string::npos) << error;
   }
   EXPECT_FALSE(vev::readKeyScript((folder.path / "none.keys").string(), error));
+  ASSERT_EQ(mkfifo((folder.path / "pipe.keys").c_str(), 0600), 0);
+  EXPECT_FALSE(vev::readKeyScript((folder.path / "pipe.keys").string(), error));
+  EXPECT_NE(error.find("pipe.keys: is a named pipe, not a file"), std::string::npos) << error;
 }
 
 TEST(RunCommand, AScriptedFightDestroysTheTargetAndWritesTheFinalState) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -21,11 +22,11 @@ constexpr const char* kLoudCraft =
     "10 loud\nsounds\nname=LOUD\npos=0 0 0\nsound=boom.wav\nsoundrange=100\n*JET\npos=0 0 0\n"
     "tang=1 0 0\nnorm=0 1 0\nsound=engine.wav\nsoundrange=100\n*END\n";
 
-struct ReloadSounds : ::testing::Test {
-  ReloadSounds() : dir(fs::temp_directory_path() / ("vev_reload_" + std::to_string(getpid()))) {
+struct Reload : ::testing::Test {
+  Reload() : dir(fs::temp_directory_path() / ("vev_reload_" + std::to_string(getpid()))) {
     fs::create_directories(dir);
   }
-  ~ReloadSounds() override { fs::remove_all(dir); }
+  ~Reload() override { fs::remove_all(dir); }
 
   std::string write(const std::string& name, const std::string& text) const {
     std::ofstream(dir / name) << text;
@@ -40,7 +41,7 @@ struct ReloadSounds : ::testing::Test {
 
 // Reloads register each sample file once, stop and forget what the old craft played, and leave
 // the fresh craft sounding.
-TEST_F(ReloadSounds, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
+TEST_F(Reload, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
   const std::string path = write("loud.zsf", kLoudCraft);
   ASSERT_TRUE(addSceneFile(view, path, {}));
   ASSERT_TRUE(addSceneFile(view, path, {}));
@@ -58,7 +59,20 @@ TEST_F(ReloadSounds, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
   EXPECT_EQ(calls.played.size(), 4u);
 }
 
-TEST_F(ReloadSounds, AFullSoundTableIsToldAsTheScenesNotBlamedOnTheFile) {
+// A watched file replaced by a named pipe is told, not waited on.
+TEST_F(Reload, AFileReplacedByAPipeIsKeptAndAPipeIsNotAdded) {
+  const std::string path = write("loud.zsf", kLoudCraft);
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  fs::remove(path);
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  reloadSceneFile(view, path, {});
+  EXPECT_EQ(view.news.back(), "Kept LOUD: loud.zsf is a named pipe, not a file");
+  EXPECT_FALSE(addSceneFile(view, path, {}));
+  EXPECT_EQ(view.news.back(),
+            "Cannot read loud.zsf as a scene file: it is a named pipe, not a file");
+}
+
+TEST_F(Reload, AFullSoundTableIsToldAsTheScenesNotBlamedOnTheFile) {
   std::string many = "10 many\nsounds\nname=MANY\n";
   for (int i = 0; i <= SoundTable::kSlotCount + 1; ++i) {
     many += "*JET\nsound=" + std::to_string(i) + ".wav\n";
