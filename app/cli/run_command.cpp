@@ -20,6 +20,7 @@
 #include "app/key_state.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
+#include "sim/state_checksum.h"
 #include "sound/openal_sound_library.h"
 #include "sound/silent_sound_library.h"
 
@@ -32,7 +33,7 @@ constexpr int kHeight = 600;
 constexpr const char* kRunUsage =
     "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
-    "[--pilot demo|attack] [--camera free|N]\n";
+    "[--pilot demo|attack] [--camera free|N] [--checksum-every K]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -137,6 +138,11 @@ int runRun(const std::vector<std::string>& args) {
         ok = false;
       }
     });
+    // The state's hash after the frame's step: equal on every machine, build and view.
+    if (options->checksumEvery > 0 && frame % options->checksumEvery == 0) {
+      std::printf("frame %ld checksum %016llx\n", frame,
+                  static_cast<unsigned long long>(stateChecksum(view.model)));
+    }
   }
   if (!options->jsonOutput.empty() && !writeJson(options->jsonOutput, view, options->frames)) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->jsonOutput.c_str());

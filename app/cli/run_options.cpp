@@ -25,6 +25,9 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--png-every", [&options](const std::string& value) {
     return parseWhole(value, 1L, kMaxFrames, options.pngEvery);
   });
+  parser.option("--checksum-every", [&options](const std::string& value) {
+    return parseWhole(value, 1L, kMaxFrames, options.checksumEvery);
+  });
   parser.option("--keys", textInto(options.keyScript));
   parser.option("--png-prefix", textInto(options.pngPrefix));
   parser.option("--json", textInto(options.jsonOutput));

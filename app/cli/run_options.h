@@ -12,7 +12,8 @@ struct RunOptions {
   std::vector<std::string> files;  // added after the demonstration when both are given
   long frames = 0;
   std::string keyScript;
-  long pngEvery = 0;  // 0: no pictures
+  long pngEvery = 0;       // 0: no pictures
+  long checksumEvery = 0;  // 0: no checksums
   std::string pngPrefix;
   std::string jsonOutput;
   std::string soundWav;    // the run's sound as a WAV file, in real time; empty: silent
@@ -24,7 +25,8 @@ struct RunOptions {
 };
 
 // The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
-// P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]`, with
+// P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]
+// [--checksum-every K]`, with
 // --demo, scene files or both; empty, with the reason in `error`, when they do not parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
 

@@ -3,6 +3,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -135,18 +136,26 @@ TEST_F(ScriptedTurn, KeypadEightTurnsAsTheUpArrowDoes) {
   EXPECT_EQ(turnedBy("1 down 104\n2 up 104\n")["pose"], byArrow["pose"]);
 }
 
-TEST(RunCommand, TheAttackPilotFliesTheSameFightTwice) {
+// The same fight twice, and once more seen from the free camera: the same state, checksum for
+// checksum.
+TEST(RunCommand, TheAttackPilotFliesTheSameFightTwiceWhateverTheCamera) {
   const ScratchFolder folder("run_attack");
+  const std::string args = "run --demo --pilot attack --frames 300 --checksum-every 100";
   std::string outputs[2];
-  for (std::string& output : outputs) {
+  std::string checksums[2];
+  for (int i = 0; i < 2; ++i) {
     const fs::path json = folder.path / "state.json";
-    const SceneRun run =
-        runScene("run --demo --pilot attack --frames 300 --json '" + json.string() + "'");
+    const SceneRun run = runScene(args + " --json '" + json.string() + "'");
     ASSERT_EQ(run.status, 0) << run.err;
-    output = readFile(json);
+    outputs[i] = readFile(json);
+    checksums[i] = run.out;
   }
   EXPECT_NE(outputs[0].find("\"AMMO\""), std::string::npos) << "the others fired";
   EXPECT_EQ(outputs[0], outputs[1]);
+  EXPECT_EQ(checksums[0], checksums[1]);
+  EXPECT_NE(checksums[0].find("frame 300 checksum "), std::string::npos) << checksums[0];
+  EXPECT_EQ(std::count(checksums[0].begin(), checksums[0].end(), '\n'), 3);
+  EXPECT_EQ(runScene(args + " --camera free").out, checksums[0]);
   EXPECT_EQ(runScene("run --demo --pilot bravest --frames 3").status, 2);
 }
 
