@@ -84,7 +84,6 @@ void SceneView::paintGL() {
   });
   if (!fresh) return;
   paintedStep_ = stepsTaken_;
-  ++framesPainted_;
 }
 
 void SceneView::onTick() {

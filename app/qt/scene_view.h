@@ -50,8 +50,9 @@ class SceneView final : public QOpenGLWidget {
   void setPaused(bool paused);
   bool paused() const { return paused_; }
   const UnreadableTextureHandler& onUnreadableTexture() const { return onUnreadableTexture_; }
-  // Frames painted that showed a new step.
-  int framesPainted() const { return framesPainted_; }
+  // Steps taken so far, and the last of them painted.
+  int stepsTaken() const { return stepsTaken_; }
+  int paintedStep() const { return paintedStep_; }
 
  signals:
   // A new step has been drawn and is about to be shown; its pixels can be read now.
@@ -90,7 +91,6 @@ class SceneView final : public QOpenGLWidget {
   QSet<QString> loadedFiles_;   // every scene file loaded since start-up
   QSet<QString> changedFiles_;  // changed since the last tick; each is reloaded once
   bool watching_ = false;
-  int framesPainted_ = 0;
   int stepsTaken_ = 0;
   int paintedStep_ = 0;
 };

@@ -65,8 +65,7 @@ class JoystickTest : public QObject {
     QVERIFY(test.start());
     QVERIFY(test.action(kToggleJoystick).isChecked());
     giveJoystickKeys(test.state());
-    // The frame painted next may have been stepped before the keys were given.
-    QVERIFY(test.waitFrames(2));
+    QVERIFY(test.waitFrames(1));
     QCOMPARE(test.state().settings.joystickEnabled, 0);
     QTRY_VERIFY(!test.action(kToggleJoystick).isChecked());
     QTest::keyPress(&test.view(), Qt::Key_Up);

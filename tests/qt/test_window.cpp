@@ -84,8 +84,9 @@ void TestWindow::stop() {
 }
 
 bool TestWindow::waitFrames(int count) {
-  const int target = view().framesPainted() + count;
-  return QTest::qWaitFor([&] { return view().framesPainted() >= target; }, 10000);
+  // Steps taken from now on: one already taken but not yet painted does not count.
+  const int target = view().stepsTaken() + count;
+  return QTest::qWaitFor([&] { return view().paintedStep() >= target; }, 10000);
 }
 
 void TestWindow::clickCommand(int id) {

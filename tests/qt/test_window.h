@@ -38,7 +38,7 @@ class TestWindow {
   bool start();
   // Closes the window as the program ends: sound closes and the settings are written.
   void stop();
-  // Lets at least `count` more frames run.
+  // Lets at least `count` more steps run and be painted.
   bool waitFrames(int count);
   // Presses a command's toolbar button.
   void clickCommand(int id);
