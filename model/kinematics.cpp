@@ -76,6 +76,24 @@ bool mapsMoveWithNode(const Shape* shape) {
   return shape && shape->mapping == 5;
 }
 
+Vec3 turned(const RigidMotion& motion, const Vec3& v) {
+  Vec3 out;
+  for (int i = 0; i < 3; ++i) {
+    out[i] = static_cast<float>(motion.turn[i][0] * v[0] + motion.turn[i][1] * v[1] +
+                                motion.turn[i][2] * v[2]);
+  }
+  return out;
+}
+
+Vec3 moved(const RigidMotion& motion, const Vec3& point) {
+  Vec3 out;
+  for (int i = 0; i < 3; ++i) {
+    out[i] = static_cast<float>(motion.turn[i][0] * point[0] + motion.turn[i][1] * point[1] +
+                                motion.turn[i][2] * point[2] + motion.shift[i]);
+  }
+  return out;
+}
+
 }  // namespace
 
 Pose& rotatePose(Pose& pose, float a, float b, float c, float angle) {
@@ -132,6 +150,66 @@ Shape* moveInFrame(Pose* pose, BodyState* body, Shape* shape, Pose& reference, f
     for (Vec3& point : shape->mapPoints) point = point + offset;
   }
   return shape;
+}
+
+RigidMotion turnMotion(Pose& reference, float a, float b, float c, float angle, const Vec3& pivot) {
+  normaliseAxes(reference);
+  const Rotation rotation(inFrame(reference, a, b, c), angle);
+  RigidMotion motion;
+  for (int i = 0; i < 3; ++i) {
+    motion.shift[i] = pivot[i];
+    for (int j = 0; j < 3; ++j) {
+      motion.turn[i][j] = rotation.m[i][j];
+      motion.shift[i] -= rotation.m[i][j] * pivot[j];
+    }
+  }
+  motion.turns = true;
+  motion.moves = true;
+  return motion;
+}
+
+RigidMotion moveMotion(const Pose& reference, float a, float b, float c, float distance) {
+  RigidMotion motion;
+  motion.moves = true;
+  const float len = length(Vec3{a, b, c});
+  if (len == 0.0f) return motion;
+  const Vec3 offset = (distance / len) * inFrame(reference, a, b, c);
+  for (int i = 0; i < 3; ++i) motion.shift[i] = offset[i];
+  return motion;
+}
+
+RigidMotion followedBy(const RigidMotion& first, const RigidMotion& second) {
+  if (!first.moves) return second;
+  if (!second.moves) return first;
+  RigidMotion motion;
+  for (int i = 0; i < 3; ++i) {
+    motion.shift[i] = second.shift[i];
+    for (int j = 0; j < 3; ++j) {
+      motion.shift[i] += second.turn[i][j] * first.shift[j];
+      motion.turn[i][j] = 0.0;
+      for (int k = 0; k < 3; ++k) motion.turn[i][j] += second.turn[i][k] * first.turn[k][j];
+    }
+  }
+  motion.turns = first.turns || second.turns;
+  motion.moves = true;
+  return motion;
+}
+
+void applyMotion(const RigidMotion& motion, Pose* pose, BodyState* body, Shape* shape) {
+  if (!pose || !motion.moves) return;
+  if (motion.turns) {
+    normalise(pose->tangent);
+    normalise(pose->normal);
+    pose->tangent = turned(motion, pose->tangent);
+    pose->normal = turned(motion, pose->normal);
+    pose->binormal = cross(pose->tangent, pose->normal);
+  }
+  normaliseAxes(*pose);
+  pose->position = moved(motion, pose->position);
+  if (body) body->pivot = moved(motion, body->pivot);
+  if (mapsMoveWithNode(shape)) {
+    for (Vec3& point : shape->mapPoints) point = moved(motion, point);
+  }
 }
 
 void translateIdentity(Identity& identity, float dx, float dy, float dz) {

@@ -22,41 +22,43 @@ bool respondsToChannels(const SceneNode& node, const Identity& identity) {
   return node.body && node.active == 1 && identity.alive == 1;
 }
 
-// Rail, translation and rotation channels: the node moves and turns with its subtree.
+// Rail, translation and rotation channels: the node moves and turns, and `subtree` gathers the
+// same for its descendants.
 void applyMotionChannels(SceneNode& node, const KeyStates& keys, Pose& identityPose,
-                         float frameStep) {
+                         float frameStep, RigidMotion& subtree) {
   BodyState& body = *node.body;
   applyChannel(body.rail, keys, channelStep(body.rail, frameStep),
-               [&](float s) { moveNodeSubtree(node, body.rail.direction, s); });
+               [&](float s) { moveNodeSubtree(node, body.rail.direction, s, subtree); });
   const Vec3 axes[3] = {kAxisX, kAxisY, kAxisZ};
   for (int i = 0; i < 3; ++i) {
     ControlChannel& channel = body.translation[i];
     applyChannel(channel, keys, channelStep(channel, frameStep),
-                 [&](float s) { moveNodeSubtree(node, axes[i], s); });
+                 [&](float s) { moveNodeSubtree(node, axes[i], s, subtree); });
   }
   applyChannel(body.rotation[0], keys, channelStep(body.rotation[0], frameStep),
-               [&](float s) { turnNodeSubtree(node, kAxisX, s); });
+               [&](float s) { turnNodeSubtree(node, kAxisX, s, subtree); });
   // A camera pans about its own up axis; any other part swings about the craft's up axis.
   const bool camera = isKind(node, "CAMERA");
   applyChannel(body.rotation[1], keys, channelStep(body.rotation[1], frameStep), [&](float s) {
     if (camera) {
-      turnNodeSubtree(node, kAxisY, s);
+      turnNodeSubtree(node, kAxisY, s, subtree);
     } else {
-      turnSubtreeInFrame(node, identityPose, kAxisY, s);
+      turnSubtreeInFrame(node, identityPose, kAxisY, s, subtree);
     }
   });
   applyChannel(body.rotation[2], keys, channelStep(body.rotation[2], frameStep),
-               [&](float s) { turnNodeSubtree(node, kAxisZ, s); });
+               [&](float s) { turnNodeSubtree(node, kAxisZ, s, subtree); });
 }
 
 // A hanging part slides along gravity. Without gravity there is no direction to slide in, so the
 // channel stays idle and its rooms keep their values.
-void applyHangedChannel(SceneNode& node, const KeyStates& keys, ModelState& model,
-                        float frameStep) {
+void applyHangedChannel(SceneNode& node, const KeyStates& keys, ModelState& model, float frameStep,
+                        RigidMotion& subtree) {
   if (isZero(model.gravity)) return;
   ControlChannel& channel = node.body->spin[0];
-  applyChannel(channel, keys, channelStep(channel, frameStep),
-               [&](float s) { moveSubtreeInFrame(node, model.worldFrame, model.gravity, s); });
+  applyChannel(channel, keys, channelStep(channel, frameStep), [&](float s) {
+    moveSubtreeInFrame(node, model.worldFrame, model.gravity, s, subtree);
+  });
 }
 
 // Throttle channels move by their whole rate each frame and always respect their end stops.
@@ -108,10 +110,10 @@ void startExplosion(SceneNode& node, KeyStates& keys, float frameStep) {
 }
 
 void processNode(ModelState& model, Identity& identity, SceneNode& node, Pose& identityPose,
-                 float frameStep) {
+                 float frameStep, RigidMotion& subtree) {
   KeyStates& keys = identity.keys;
-  applyMotionChannels(node, keys, identityPose, frameStep);
-  if (isKind(node, "HANGED")) applyHangedChannel(node, keys, model, frameStep);
+  applyMotionChannels(node, keys, identityPose, frameStep, subtree);
+  if (isKind(node, "HANGED")) applyHangedChannel(node, keys, model, frameStep, subtree);
   if (isKind(node, "JET")) stepJetThrottle(node, keys);
   BodyState& body = *node.body;
   applyActivation(node.active, body, keys);
@@ -129,10 +131,14 @@ void processNode(ModelState& model, Identity& identity, SceneNode& node, Pose& i
 void stepNodes(ModelState& model, Identity& identity, SceneNode* first, Pose* identityPose) {
   const float frameStep = model.frameStepSeconds();
   Pose& frame = identityPose ? *identityPose : model.worldFrame;
+  SubtreeMotions motions;
   for (SceneNode* node = first; node; node = node->next.get()) {
+    motions.enter(*node);
+    RigidMotion own;
     if (!isKind(*node, "CAMERA") && respondsToChannels(*node, identity)) {
-      processNode(model, identity, *node, frame, frameStep);
+      processNode(model, identity, *node, frame, frameStep, own);
     }
+    motions.leave(*node, own);
     if (!node->body) continue;
     startExplosion(*node, identity.keys, frameStep);
     if (node->active == 0) rearm(node->active, *node->body, identity.keys, frameStep);
@@ -145,7 +151,9 @@ void stepCameraChannels(ModelState& model) {
     for (SceneNode* node = identity->nodes.get(); node; node = node->next.get()) {
       if (node->pose.get() != model.activeCamera) continue;
       if (respondsToChannels(*node, *identity)) {
-        applyMotionChannels(*node, identity->keys, identity->pose, model.frameStepSeconds());
+        RigidMotion own;
+        applyMotionChannels(*node, identity->keys, identity->pose, model.frameStepSeconds(), own);
+        moveDescendants(*node, own);
       }
       return;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "sim/node_control.h"
 #include "sim/node_subtree.h"
@@ -136,12 +137,36 @@ TEST_F(NodeChannels, SubtreeWalkStopsAtTheEndOfTheDescendants) {
   SceneNode& forearm = scene.addNode(craft, "QUAD", {}, &arm);
   SceneNode& hand = scene.addNode(craft, "QUAD", {}, &forearm);
   SceneNode& other = scene.addNode(craft, "QUAD");
-  moveNodeSubtree(arm, {0.0f, 0.0f, 2.0f}, 3.0f);
+  RigidMotion motion;
+  moveNodeSubtree(arm, {0.0f, 0.0f, 2.0f}, 3.0f, motion);
+  moveDescendants(arm, motion);
   EXPECT_EQ(forearm.pose->position, (Vec3{0.0f, 0.0f, 3.0f}));
   EXPECT_EQ(hand.pose->position, (Vec3{0.0f, 0.0f, 3.0f}));
   EXPECT_EQ(other.pose->position, (Vec3{0.0f, 0.0f, 0.0f}));
-  moveNodeSubtree(forearm, {0.0f, 0.0f, 0.0f}, 3.0f);  // no direction: no move, no NaN
+  RigidMotion none;
+  moveNodeSubtree(forearm, {0.0f, 0.0f, 0.0f}, 3.0f, none);  // no direction: no move, no NaN
+  moveDescendants(forearm, none);
   EXPECT_EQ(hand.pose->position, (Vec3{0.0f, 0.0f, 3.0f}));
+}
+
+// Each link takes the turns of all the links above it in one go: link k turns by k + 1 steps,
+// and the part after the chain by none.
+TEST_F(NodeChannels, EveryLinkOfADeepChainTurnsWithAllItsAncestors) {
+  constexpr int kLinks = 10000;
+  constexpr float kTurnPerLink = 360.0f / kLinks;
+  std::vector<SceneNode*> links;
+  for (int i = 0; i < kLinks; ++i) {
+    links.push_back(&scene.addNode(craft, "QUAD", {}, links.empty() ? nullptr : links.back()));
+    bodyOf(*links.back()).rotation[2] =
+        channel(kIncrease, 0, kTurnPerLink / scene.model.frameStepSeconds(), 1000.0f, 0.0f);
+  }
+  SceneNode& after = scene.addNode(craft, "QUAD");
+  holdFor(kIncrease, 1);
+  EXPECT_NEAR(turnInXy(*links[0]->pose), kTurnPerLink, 1e-4f);
+  EXPECT_NEAR(turnInXy(*links[kLinks / 4 - 1]->pose), 90.0f, 0.01f);
+  EXPECT_NEAR(links[kLinks / 2 - 1]->pose->tangent[0], -1.0f, 1e-4f);
+  EXPECT_NEAR(std::abs(turnInXy(*links.back()->pose)), 0.0f, 0.01f);
+  EXPECT_EQ(after.pose->tangent, (Vec3{1.0f, 0.0f, 0.0f}));
 }
 
 TEST_F(NodeChannels, HangedPartFollowsGravityAndIdlesWithoutIt) {
