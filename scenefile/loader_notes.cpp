@@ -84,6 +84,15 @@ bool picturedWithoutMaps(const Shape& shape, const TextureList& textures) {
   return texture && texture->loaded && lookOf(texture->header) == BitmapLook::picture;
 }
 
+// A `tang` or `norm` of 0 0 0 reads as one that was never given.
+std::string missingAxes(const Pose& pose) {
+  if (isZero(pose.tangent) && isZero(pose.normal)) {
+    return "no `tang` and no `norm`, or ones of 0 0 0";
+  }
+  return isZero(pose.tangent) ? "no `tang`, or a `tang` of 0 0 0"
+                              : "no `norm`, or a `norm` of 0 0 0";
+}
+
 bool looksLikeFieldOrSection(const std::string& line) {
   return line.find('=') != std::string::npos || (!line.empty() && line.front() == '*');
 }
@@ -116,9 +125,8 @@ void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
   }
   if (node.pose && !isHudItemKind(node.kind) &&
       (isZero(node.pose->tangent) || isZero(node.pose->normal))) {
-    reader.note(line, named +
-                          " has no `tang` or no `norm`, so it has no axes: it collapses to a "
-                          "point and points nowhere");
+    reader.note(line, named + " has " + missingAxes(*node.pose) +
+                          ", so it has no axes: it collapses to a point and points nowhere");
   }
 }
 

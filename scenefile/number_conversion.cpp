@@ -75,6 +75,24 @@ DecimalSpan scanDecimal(std::string_view text, std::size_t start) {
   return span;
 }
 
+constexpr double kLargestReal = std::numeric_limits<float>::max();
+
+// The magnitude of the real at the start of the token in double precision, infinite beyond
+// even that, and whether it is negative.
+double realMagnitude(std::string_view token, bool& negative) {
+  std::size_t at = skipSpace(token, 0);
+  negative = readSign(token, at);
+  const DecimalSpan span = scanDecimal(token, at);
+  if (!span.hasDigits) return 0.0;
+  double value = 0.0;
+  const std::from_chars_result read =
+      std::from_chars(token.data() + at, token.data() + span.end, value);
+  if (read.ec == std::errc::result_out_of_range) {
+    value = span.leadingPower > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  }
+  return value;
+}
+
 }  // namespace
 
 std::int32_t parseInteger(std::string_view token) {
@@ -90,17 +108,14 @@ std::int32_t parseInteger(std::string_view token) {
 }
 
 float parseReal(std::string_view token) {
-  std::size_t at = skipSpace(token, 0);
-  const bool negative = readSign(token, at);
-  const DecimalSpan span = scanDecimal(token, at);
-  if (!span.hasDigits) return 0.0f;
-  constexpr double kLargest = std::numeric_limits<float>::max();
-  double value = 0.0;
-  const std::from_chars_result read =
-      std::from_chars(token.data() + at, token.data() + span.end, value);
-  if (read.ec == std::errc::result_out_of_range) value = span.leadingPower > 0 ? kLargest : 0.0;
-  const auto magnitude = static_cast<float>(std::min(value, kLargest));
+  bool negative = false;
+  const auto magnitude = static_cast<float>(std::min(realMagnitude(token, negative), kLargestReal));
   return negative ? -magnitude : magnitude;
+}
+
+bool isBeyondReal(std::string_view token) {
+  bool negative = false;
+  return realMagnitude(token, negative) > kLargestReal;
 }
 
 bool isWholeInteger(std::string_view token) {

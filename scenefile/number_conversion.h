@@ -17,6 +17,10 @@ std::int32_t parseInteger(std::string_view token);
 // finite float, and below the smallest it gives 0.
 float parseReal(std::string_view token);
 
+// Whether the real at the start of the token is beyond the float range, so that parseReal
+// saturates it.
+bool isBeyondReal(std::string_view token);
+
 // Whether the whole token is a number as written for an integer field (an optional sign and
 // decimal digits), or for a real field (also a fraction and an exponent).
 bool isWholeInteger(std::string_view token);

@@ -18,8 +18,11 @@ bool endsToken(TokenEnd end, int c) {
   return false;
 }
 
-void appendBounded(std::string& text, int c) {
-  if (text.size() < SceneReader::kTokenLimit) text.push_back(static_cast<char>(c));
+// False when the text is full and the character is dropped.
+bool appendBounded(std::string& text, int c) {
+  if (text.size() >= SceneReader::kTokenLimit) return false;
+  text.push_back(static_cast<char>(c));
+  return true;
 }
 
 bool isBlank(const std::string& text) {
@@ -95,14 +98,20 @@ Token SceneReader::readToken(TokenEnd end) {
     field_.vertexList = field_.vertexList || end == TokenEnd::blankOrLine;
   }
   Token token;
+  bool cut = false;
   for (;;) {
     const int c = get();
     if (c == EOF || endsToken(end, c)) {
       token.stop = c;
+      if (cut) {
+        const std::string limit = std::to_string(kTokenLimit);
+        noteValue("value is longer than " + limit + " characters; only its first " + limit +
+                  " are kept");
+      }
       return token;
     }
     if (c == '\n' && inField_) field_.ranOver = true;
-    appendBounded(token.text, c);
+    cut = !appendBounded(token.text, c) || cut;
   }
 }
 

@@ -35,9 +35,14 @@ void checkInteger(SceneReader& reader, const std::string& token, std::int32_t va
 
 void checkReal(SceneReader& reader, const std::string& token, float value) {
   const std::string_view written = writtenValue(token);
-  if (written.empty() || isWholeReal(written)) return;
-  reader.noteValue("value `" + std::string(written) + "` is not a number (read as " +
-                   realText(value) + ")");
+  if (written.empty()) return;
+  if (!isWholeReal(written)) {
+    reader.noteValue("value `" + std::string(written) + "` is not a number (read as " +
+                     realText(value) + ")");
+  } else if (isBeyondReal(written)) {
+    reader.noteValue("value `" + std::string(written) + "` is beyond the largest real (read as " +
+                     realText(value) + ")");
+  }
 }
 
 void readChannelValues(SceneReader& reader, ControlChannel& channel, TokenEnd lastEnd) {

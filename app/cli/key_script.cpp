@@ -1,6 +1,7 @@
 #include "app/cli/key_script.h"
 
 #include <algorithm>
+#include <limits>
 #include <sstream>
 
 #include "app/cli/arguments.h"
@@ -21,6 +22,25 @@ std::optional<KeyEvent> parseKeyLine(const std::string& line) {
   event.down = direction == "down";
   event.key = static_cast<KeyCode>(key);
   return event;
+}
+
+// Why parseKeyLine refuses a line: a frame or key code out of its range is named as such.
+std::string keyLineProblem(const std::string& line) {
+  std::istringstream words(line);
+  std::string frame, direction, code;
+  words >> frame >> direction >> code;
+  long number = 0;
+  if (parseWhole(frame, std::numeric_limits<long>::min(), 0L, number)) {
+    return "frame " + frame + " is before the first: frames are counted from 1";
+  }
+  int key = 0;
+  if ((direction == "down" || direction == "up") &&
+      parseWhole(code, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), key) &&
+      (key < 1 || key >= kKeyCount)) {
+    return "key code " + code + " is no key: key codes run from 1 to " +
+           std::to_string(kKeyCount - 1);
+  }
+  return "expected FRAME down|up KEYCODE";
 }
 
 std::string readWholeFile(std::FILE* file) {
@@ -47,7 +67,7 @@ std::optional<std::vector<KeyEvent>> readKeyScript(const std::string& path, std:
     if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#') continue;
     const auto event = parseKeyLine(line);
     if (!event) {
-      error = path + ":" + std::to_string(number) + ": expected FRAME down|up KEYCODE";
+      error = path + ":" + std::to_string(number) + ": " + keyLineProblem(line);
       return std::nullopt;
     }
     events.push_back(*event);

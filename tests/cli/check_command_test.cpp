@@ -94,8 +94,8 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
             "faulty.zsf:4: `sound` file `missing.wav` cannot be read or decoded as a sound\n"
-            "faulty.zsf:5: WALL has no `tang` or no `norm`, so it has no axes: it collapses to a "
-            "point and points nowhere\n"
+            "faulty.zsf:5: WALL has no `tang` and no `norm`, or ones of 0 0 0, so it has no axes: "
+            "it collapses to a point and points nowhere\n"
             "faulty.zsf:6: keyword `verts` is not used in WALL sections\n"
             "faulty.zsf:7: `pos` expects 3 values, found 2; line 8 is read as part of it\n"
             "missing-end.zsf:4: the file ends without `*END`\n"

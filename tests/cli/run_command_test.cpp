@@ -58,6 +58,14 @@ TEST(KeyScript, ReadsEventsInFrameOrderAndNamesTheFirstBadLine) {
     EXPECT_FALSE(vev::readKeyScript((folder.path / "bad.keys").string(), error)) << bad;
     EXPECT_NE(error.find("bad.keys:2:"), std::string::npos) << error;
   }
+  for (const auto& [bad, told] :
+       {std::pair{"0 down 16\n", "frame 0 is before the first: frames are counted from 1"},
+        std::pair{"7 down 400\n", "key code 400 is no key: key codes run from 1 to 399"},
+        std::pair{"7 press 4\n", "expected FRAME down|up KEYCODE"}}) {
+    std::ofstream(folder.path / "bad.keys") << bad;
+    EXPECT_FALSE(vev::readKeyScript((folder.path / "bad.keys").string(), error));
+    EXPECT_EQ(error, (folder.path / "bad.keys").string() + ":1: " + told);
+  }
   EXPECT_FALSE(vev::readKeyScript((folder.path / "none.keys").string(), error));
   ASSERT_EQ(mkfifo((folder.path / "pipe.keys").c_str(), 0600), 0);
   EXPECT_FALSE(vev::readKeyScript((folder.path / "pipe.keys").string(), error));

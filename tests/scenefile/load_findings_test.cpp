@@ -13,10 +13,11 @@ using Findings = std::vector<std::string>;
 // Lines 1 to 3; a test's sections start on line 4.
 const std::string kHead = "10 test scene\nsecond line\nname=test\n";
 
-std::string noAxes(const std::string& where) {
-  return where +
-         " has no `tang` or no `norm`, so it has no axes: it collapses to a point and points "
-         "nowhere";
+std::string noAxes(const std::string& where, const std::string& missing =
+                                                 "no `tang` and no "
+                                                 "`norm`, or ones of 0 0 0") {
+  return where + " has " + missing +
+         ", so it has no axes: it collapses to a point and points nowhere";
 }
 
 class LoadFindings : public testing::LoadReportTest {
@@ -153,6 +154,16 @@ TEST_F(LoadFindings, AValueThatIsNotANumberIsToldWithWhatItReadsAs) {
                       "8: `norm` value `a` is not a number (read as 0)",
                       "9: `inflict` value `inf` is not a number (read as 0)",
                       "10: `veloc` value `12abc` is not a number (read as 12)"}));
+}
+
+TEST_F(LoadFindings, ACutNameARealBeyondRangeAndAZeroAxisAreToldAsSuch) {
+  const std::string name(120, 'n');
+  EXPECT_EQ(
+      findings(kHead + "*QUAD\nname=" + name + "\npos=1e39 0 -1e39\ntang=-0 -0 -0\n" +
+               "norm=0 1 0\n*END\n"),
+      (Findings{noAxes("4: QUAD \"" + name.substr(0, 99) + "\"", "no `tang`, or a `tang` of 0 0 0"),
+                "5: `name` value is longer than 99 characters; only its first 99 are kept",
+                "6: `pos` value `1e39` is beyond the largest real (read as 3.40282e+38)"}));
 }
 
 TEST_F(LoadFindings, ARecordWrittenBeforeItExistsIsNotUsed) {
