@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -18,6 +21,7 @@
 #include "app/frame.h"
 #include "app/game_step.h"
 #include "app/key_state.h"
+#include "app/replay_file.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "sim/state_checksum.h"
@@ -33,7 +37,8 @@ constexpr int kHeight = 600;
 constexpr const char* kRunUsage =
     "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
-    "[--pilot demo|attack] [--camera free|N] [--checksum-every K]\n";
+    "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY]\n"
+    "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
@@ -76,6 +81,23 @@ bool chooseRunCamera(ModelState& model, const RunOptions& options) {
   return true;
 }
 
+// The replay at `path`, or nothing after saying why it cannot be played.
+std::optional<Replay> openReplay(const std::string& path) {
+  std::string error;
+  std::optional<Replay> replay = readReplay(path, error);
+  if (!replay) std::fprintf(stderr, "vev-scene run: %s: %s\n", path.c_str(), error.c_str());
+  return replay;
+}
+
+// Whether the scene loaded for the replay is the one it was recorded with; says what differs.
+bool sameScene(const std::string& path, const Replay& replay, const ModelState& model) {
+  const std::string difference = sceneDifference(replay.files, sceneFileHashes(model, {}));
+  if (difference.empty()) return true;
+  std::fprintf(stderr, "vev-scene run: %s was recorded with another scene: %s\n", path.c_str(),
+               difference.c_str());
+  return false;
+}
+
 bool writeJson(const std::string& path, const ViewState& view, long frame) {
   std::ofstream out(path, std::ios::binary);
   out << sceneJson(view.model, view.textures, view.sounds, frame);
@@ -111,24 +133,41 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->soundWav.c_str());
     return 1;
   }
-  bool ok = loadRunScene(view, options->demo, options->files);
+  std::optional<Replay> replay;
+  if (!options->replayPath.empty() && !(replay = openReplay(options->replayPath))) return 1;
+  const GameSetup setup =
+      replay ? replay->setup : GameSetup{options->demo, options->files, options->attack};
+  bool ok = loadRunScene(view, setup.demo, setup.addFiles);
+  if (replay && !sameScene(options->replayPath, *replay, view.model)) return 1;
   if (!chooseRunCamera(view.model, *options)) return 1;
   resize(view.viewport, kWidth, kHeight);
   if (options->helpPanel) view.settings.idHelp = 1;
-  view.settings.attack = options->attack ? 1 : 0;
+  view.settings.attack = setup.attack ? 1 : 0;
+  ReplayRecorder recorder;
+  if (!options->recordPath.empty() &&
+      !recorder.open(options->recordPath, setup, sceneFileHashes(view.model, {}))) {
+    std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
+    return 1;
+  }
+  const long frames = replay ? std::min<long>(options->frames > 0 ? options->frames : LONG_MAX,
+                                              static_cast<long>(replay->frames.size()))
+                             : options->frames;
 
   // The sound device plays in real time, so a run that is heard keeps the window timer's pace.
   const std::chrono::milliseconds frameStep(view.model.frameStepMs);
   auto nextTick = std::chrono::steady_clock::now();
   std::size_t nextEvent = 0;
-  for (long frame = 1; frame <= options->frames; ++frame) {
+  for (long frame = 1; frame <= frames; ++frame) {
     if (heard) {
       nextTick += frameStep;
       std::this_thread::sleep_until(nextTick);
     }
     applyKeyEvents(events, nextEvent, frame, view.model.keyState);
+    const FrameInputs inputs =
+        replay ? replay->frames[static_cast<std::size_t>(frame - 1)] : takeFrameInputs(view);
+    recorder.record(inputs);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
-    runFrame(view, takeFrameInputs(view), [&] {
+    runFrame(view, inputs, [&] {
       // As a buffer swap does: the driver keeps the drawing of every frame not yet finished.
       context->finish();
       if (picture && !writePngFile(pictureName(options->pngPrefix, frame), kWidth, kHeight,
@@ -144,7 +183,21 @@ int runRun(const std::vector<std::string>& args) {
                   static_cast<unsigned long long>(stateChecksum(view.model)));
     }
   }
-  if (!options->jsonOutput.empty() && !writeJson(options->jsonOutput, view, options->frames)) {
+  const std::uint64_t finalChecksum = stateChecksum(view.model);
+  if (recorder.isOpen() && !recorder.finish(finalChecksum)) {
+    std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
+    ok = false;
+  }
+  if (replay && frames == static_cast<long>(replay->frames.size()) &&
+      finalChecksum != replay->finalChecksum) {
+    std::fprintf(
+        stderr,
+        "vev-scene run: %s: the game ends at checksum %016llx, not at the recorded %016llx\n",
+        options->replayPath.c_str(), static_cast<unsigned long long>(finalChecksum),
+        static_cast<unsigned long long>(replay->finalChecksum));
+    ok = false;
+  }
+  if (!options->jsonOutput.empty() && !writeJson(options->jsonOutput, view, frames)) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->jsonOutput.c_str());
     ok = false;
   }

@@ -31,6 +31,8 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--keys", textInto(options.keyScript));
   parser.option("--png-prefix", textInto(options.pngPrefix));
   parser.option("--json", textInto(options.jsonOutput));
+  parser.option("--record", textInto(options.recordPath));
+  parser.option("--replay", textInto(options.replayPath));
   parser.option("--sound-wav", textInto(options.soundWav));
   parser.option("--pilot",
                 [&options](const std::string& value) { return parsePilot(value, options.attack); });
@@ -50,8 +52,15 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
   ArgumentParser parser;
   describeOptions(parser, options);
   if (!parser.parse(args, options.files, error)) return std::nullopt;
+  if (!options.replayPath.empty()) {
+    if (options.demo || !options.files.empty() || !options.keyScript.empty() || options.attack) {
+      error = "--replay brings its own scene, pilot and keys";
+      return std::nullopt;
+    }
+    return options;
+  }
   if (!options.demo && options.files.empty()) {
-    error = "give --demo, scene files or both";
+    error = "give --demo, scene files or both, or --replay";
     return std::nullopt;
   }
   if (options.frames == 0) {

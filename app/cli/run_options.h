@@ -16,6 +16,8 @@ struct RunOptions {
   long checksumEvery = 0;  // 0: no checksums
   std::string pngPrefix;
   std::string jsonOutput;
+  std::string recordPath;  // the run's inputs as a replay
+  std::string replayPath;  // a replay to fly instead of a scene and a key script
   std::string soundWav;    // the run's sound as a WAV file, in real time; empty: silent
   bool helpPanel = false;  // show the control panel of the controlled Identity
   bool attack = false;     // --pilot attack: the computer-flown craft fight the controlled one
@@ -26,8 +28,9 @@ struct RunOptions {
 
 // The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
 // P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]
-// [--checksum-every K]`, with
-// --demo, scene files or both; empty, with the reason in `error`, when they do not parse.
+// [--checksum-every K] [--record REPLAY]`, or of `run --replay REPLAY [--frames N] [...]`, with
+// --demo, scene files or both, or a replay; empty, with the reason in `error`, when they do not
+// parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);
 
 }  // namespace vev

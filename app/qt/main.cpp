@@ -1,8 +1,12 @@
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QSurfaceFormat>
 #include <cstdio>
 #include <memory>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include "app/qt/about_dialog.h"
 #include "app/qt/data_directory.h"
@@ -11,6 +15,7 @@
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/scripted_run.h"
 #include "app/qt/surface_format.h"
+#include "app/replay_file.h"
 
 namespace {
 
@@ -48,10 +53,25 @@ int main(int argc, char** argv) {
     about.exec();
   }
 
-  vev::MainWindow window(vev::ViewSetup{vev::findDataDirectory(options->dataDir),
-                                        std::make_unique<vev::QtSettingsStore>(),
-                                        textureReporter(options->frames == 0), options->attack,
-                                        options->frames > 0, options->addFiles});
+  // A replay that cannot be read plays nothing.
+  std::optional<vev::Replay> replay;
+  QStringList addFiles = options->addFiles;
+  if (!options->replayPath.isEmpty()) {
+    std::string reason;
+    replay = vev::readReplay(QFile::encodeName(options->replayPath).toStdString(), reason);
+    if (!replay) {
+      std::fprintf(stderr, "vev: %s: %s\n", qPrintable(options->replayPath), reason.c_str());
+      return 1;
+    }
+    addFiles.clear();
+    for (const std::string& file : replay->setup.addFiles) {
+      addFiles.push_back(QFile::decodeName(file.c_str()));
+    }
+  }
+  vev::MainWindow window(vev::ViewSetup{
+      vev::findDataDirectory(options->dataDir), std::make_unique<vev::QtSettingsStore>(),
+      textureReporter(options->frames == 0), options->attack, options->frames > 0, addFiles,
+      options->recordPath, std::move(replay)});
   if (options->watch) window.setWatching(true);
   const vev::ScriptedRun run(window.view(), *options);
   window.show();

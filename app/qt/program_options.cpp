@@ -22,7 +22,11 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       "add",
       QObject::tr("Add the scene file FILE (and those that follow) after the demonstration."),
       "FILE");
-  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add});
+  const QCommandLineOption record("record", QObject::tr("Write the game's replay to FILE."),
+                                  "FILE");
+  const QCommandLineOption replay("replay", QObject::tr("Play the game recorded in FILE again."),
+                                  "FILE");
+  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add, record, replay});
   parser.addPositionalArgument("FILE", QObject::tr("More files for --add."), "[FILE...]");
   parser.process(arguments);
   if (!parser.positionalArguments().isEmpty() && !parser.isSet(add)) {
@@ -32,6 +36,8 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
 
   ProgramOptions options;
   options.dataDir = parser.value(data);
+  options.recordPath = parser.value(record);
+  options.replayPath = parser.value(replay);
   // A run that quits by itself has no one to close the dialog.
   options.showAbout = !parser.isSet(noAbout) && !parser.isSet(frames);
   options.screenshotPath = parser.value(screenshot);

@@ -15,7 +15,9 @@
 #include "app/qt/surface_format.h"
 #include "app/qt/virtual_keys.h"
 #include "app/reload.h"
+#include "app/scene_hashes.h"
 #include "render/viewport.h"
+#include "sim/state_checksum.h"
 #include "sound/openal_sound_library.h"
 #include "sound/sound_shutdown.h"
 #include "sound/sound_switch.h"
@@ -29,7 +31,10 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
       onUnreadableTexture_(std::move(setup.onUnreadableTexture)),
       attackOverride_(setup.attack),
       addFiles_(std::move(setup.addFiles)),
-      view_(std::make_unique<OpenAlSoundLibrary>()) {
+
+      view_(std::make_unique<OpenAlSoundLibrary>()),
+      recordPath_(std::move(setup.recordPath)),
+      replay_(std::move(setup.replay)) {
   setObjectName("sceneView");
   setFormat(viewSurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
@@ -46,6 +51,9 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
 
 SceneView::~SceneView() {
   timer_.stop();
+  if (recorder_.isOpen() && !recorder_.finish(stateChecksum(view_.model))) {
+    std::fprintf(stderr, "vev: cannot write the replay %s\n", qPrintable(recordPath_));
+  }
   shutdownSound(view_.sounds);
   // Settings that were never read are not written over the stored ones.
   if (settingsRead_) writeSettings(*store_, view_.settings);
@@ -54,6 +62,7 @@ SceneView::~SceneView() {
 void SceneView::initializeGL() {
   view_.settings = readSettings(*store_);
   if (attackOverride_) view_.settings.attack = *attackOverride_ ? 1 : 0;
+  if (replay_) view_.settings.attack = replay_->setup.attack ? 1 : 0;
   settingsRead_ = true;
   SceneAssets assets = view_.assets(onUnreadableTexture_);
   const std::string& dataDir = view_.dataDir;
@@ -66,6 +75,47 @@ void SceneView::initializeGL() {
     addSceneFile(view_, QFile::encodeName(file).toStdString(), onUnreadableTexture_);
   }
   noteLoadedFiles();
+  if (replay_) checkReplayScene();
+  if (!recordPath_.isEmpty()) startRecording();
+}
+
+// A replay of another scene does not play: it is told which file differs, and the view waits.
+void SceneView::checkReplayScene() {
+  const std::string difference =
+      sceneDifference(replay_->files, sceneFileHashes(view_.model, view_.dataDir));
+  if (difference.empty()) return;
+  std::fprintf(stderr, "vev: the replay was recorded with another scene: %s\n", difference.c_str());
+  view_.news.push_back("The replay was recorded with another scene: " + difference);
+  replay_.reset();
+  paused_ = true;
+}
+
+void SceneView::startRecording() {
+  std::vector<std::string> added;
+  for (const QString& file : addFiles_) added.push_back(QFile::encodeName(file).toStdString());
+  const GameSetup setup{true, added, view_.settings.attack != 0};
+  if (!recorder_.open(QFile::encodeName(recordPath_).toStdString(), setup,
+                      sceneFileHashes(view_.model, view_.dataDir))) {
+    std::fprintf(stderr, "vev: cannot write the replay %s\n", qPrintable(recordPath_));
+  }
+}
+
+// The frame's inputs: the replay's next frame while one plays, else the keyboard's.
+FrameInputs SceneView::nextInputs() {
+  if (!replay_) return takeFrameInputs(view_);
+  view_.commands.clear();
+  return replay_->frames[replayFrame_++];
+}
+
+// At its last frame a replay says whether it came out as recorded, and the view holds still.
+void SceneView::endReplay() {
+  const bool same = stateChecksum(view_.model) == replay_->finalChecksum;
+  const char* verdict = same ? "The replay has ended as it was recorded"
+                             : "The replay has ended in another state than it was recorded in";
+  std::fprintf(stderr, "vev: %s\n", verdict);
+  view_.news.push_back(verdict);
+  replay_.reset();
+  paused_ = true;
 }
 
 void SceneView::resizeGL(int width, int height) {
@@ -90,7 +140,11 @@ void SceneView::onTick() {
   noteLoadedFiles();
   if (watching_) reloadChangedFiles();
   if (paused_ || view_.model.frameReady == 0) return;
-  const FrameInputs inputs = takeFrameInputs(view_);
+  if (replay_ && replayFrame_ == replay_->frames.size()) {
+    endReplay();
+    return;
+  }
+  const FrameInputs inputs = nextInputs();
   const bool restarts =
       std::any_of(inputs.commands.begin(), inputs.commands.end(),
                   [](const GameCommand& c) { return c.kind == GameCommand::Kind::restart; });
@@ -99,7 +153,7 @@ void SceneView::onTick() {
   stepFrame(view_, inputs);
   if (restarts) doneCurrent();
   ++stepsTaken_;
-  emit frameStepped(inputs);
+  recorder_.record(inputs);
   update();
   emit frameFinished();
 }

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/qt/sdl_joystick.h"
+#include "app/replay_file.h"
 #include "app/settings_store.h"
 #include "app/view_state.h"
 #include "scenefile/texture_loader.h"
@@ -24,6 +25,8 @@ struct ViewSetup {
   std::optional<bool> attack;        // the pilot asked for on the command line, over the stored one
   bool newsOnStandardError = false;  // a scripted run tells the status bar's news there as well
   QStringList addFiles;              // added once the demonstration is loaded
+  QString recordPath;                // where the game's replay is written; empty: nowhere
+  std::optional<Replay> replay;      // a game to play again instead of the keyboard
 };
 
 // The view: owns the scene and everything a frame works on, ticks every 40 ms and paints one
@@ -57,8 +60,6 @@ class SceneView final : public QOpenGLWidget {
  signals:
   // A new step has been drawn and is about to be shown; its pixels can be read now.
   void framePresented();
-  // A step has run from these inputs.
-  void frameStepped(const vev::FrameInputs& inputs);
   // The step has run and its news is waiting; settings may have changed in it.
   void frameFinished();
 
@@ -74,6 +75,10 @@ class SceneView final : public QOpenGLWidget {
 
  private:
   void onTick();
+  FrameInputs nextInputs();
+  void startRecording();
+  void checkReplayScene();
+  void endReplay();
   void noteLoadedFiles();
   void reloadChangedFiles();
 
@@ -91,6 +96,10 @@ class SceneView final : public QOpenGLWidget {
   QSet<QString> loadedFiles_;   // every scene file loaded since start-up
   QSet<QString> changedFiles_;  // changed since the last tick; each is reloaded once
   bool watching_ = false;
+  QString recordPath_;
+  ReplayRecorder recorder_;
+  std::optional<Replay> replay_;
+  std::size_t replayFrame_ = 0;
   int stepsTaken_ = 0;
   int paintedStep_ = 0;
 };

@@ -167,6 +167,33 @@ TEST(RunCommand, TheAttackPilotFliesTheSameFightTwiceWhateverTheCamera) {
   EXPECT_EQ(runScene("run --demo --pilot bravest --frames 3").status, 2);
 }
 
+// A fight recorded headless flies again from its replay to the same checksums; a replay cut
+// short, or of a scene that has changed since, is refused with the reason and nothing plays.
+TEST(RunCommand, AReplayFliesTheRecordedFightAgainAndRefusesWhatDoesNotFit) {
+  const ScratchFolder folder("run_replay");
+  const fs::path replay = folder.path / "fight.vrp";
+  const SceneRun recorded = runScene(
+      "run --demo --pilot attack --frames 120 --keys '" + std::string(VEV_SOURCE_DIR) +
+      "/tests/data/cli/fight.keys' --checksum-every 40 --record '" + replay.string() + "'");
+  ASSERT_EQ(recorded.status, 0) << recorded.err;
+  const SceneRun replayed = runScene("run --replay '" + replay.string() + "' --checksum-every 40");
+  EXPECT_EQ(replayed.status, 0) << replayed.err;
+  EXPECT_EQ(replayed.out, recorded.out);
+
+  const std::string bytes = readFile(replay);
+  std::ofstream(folder.path / "cut.vrp", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+  const SceneRun cut = runScene("run --replay '" + (folder.path / "cut.vrp").string() + "'");
+  EXPECT_EQ(cut.status, 1);
+  EXPECT_NE(cut.err.find("cut short"), std::string::npos) << cut.err;
+  EXPECT_EQ(cut.out, "");
+
+  fs::copy(fs::path(VEV_SOURCE_DIR) / "sw", folder.path / "sw");
+  std::ofstream(folder.path / "sw" / "cruiser.ssp.zsf", std::ios::app) << "\n";
+  const SceneRun changed = runScene("run --replay '" + replay.string() + "'", folder.path);
+  EXPECT_EQ(changed.status, 1);
+  EXPECT_NE(changed.err.find("sw/cruiser.ssp.zsf differs"), std::string::npos) << changed.err;
+}
+
 TEST(RunCommand, TheDemonstrationAwayFromItsFolderIsRefusedWithTheReason) {
   const ScratchFolder folder("run_nowhere");
   const SceneRun run = runScene("run --demo --frames 3", folder.path);

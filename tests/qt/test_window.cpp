@@ -57,7 +57,8 @@ QString SceneFolder::writeFile(const QString& name, const char* text) const {
   return path;
 }
 
-TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSettings)
+TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSettings,
+                       const QString& recordPath)
     : settingsFile_(settingsDir_.filePath("VEV_krl.ini")),
       unreadable_(std::make_shared<std::vector<std::string>>()) {
   if (prepareSettings) prepareSettings(settingsFile_);
@@ -67,7 +68,9 @@ TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSetting
                 [list = unreadable_](const std::string& path) { list->push_back(path); },
                 std::nullopt,
                 false,
-                {}});
+                {},
+                recordPath,
+                std::nullopt});
 }
 
 TestWindow::~TestWindow() = default;

@@ -30,8 +30,10 @@ class SceneFolder {
 // and past its first frame.
 class TestWindow {
  public:
-  // `prepareSettings`, when given, is handed the settings file before the window exists.
-  explicit TestWindow(const std::function<void(const QString&)>& prepareSettings = {});
+  // `prepareSettings`, when given, is handed the settings file before the window exists;
+  // `recordPath`, when given, is where the game's replay is written.
+  explicit TestWindow(const std::function<void(const QString&)>& prepareSettings = {},
+                      const QString& recordPath = {});
   ~TestWindow();
 
   // Shows the window and waits for its first frame; false when it does not come.

@@ -1,0 +1,63 @@
+#include "app/scene_hashes.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "model/path.h"
+
+namespace vev {
+namespace {
+
+// FNV-1a over the file's bytes; 0 for a file that cannot be read.
+std::uint64_t hashFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return 0;
+  std::uint64_t hash = 0xcbf29ce484222325ULL;
+  for (std::istreambuf_iterator<char> it(file), end; it != end; ++it) {
+    hash ^= static_cast<unsigned char>(*it);
+    hash *= 0x100000001b3ULL;
+  }
+  return hash;
+}
+
+// The name in the file system's own separators, relative to the data folder when it lies there.
+std::string nameWithin(const std::string& path, const std::string& dataDir) {
+  const std::string native = nativePath(path);
+  if (dataDir.empty()) return native;
+  const std::string prefix = dataDir.back() == '/' ? dataDir : dataDir + "/";
+  return native.starts_with(prefix) ? native.substr(prefix.size()) : native;
+}
+
+const FileHash* find(const std::vector<FileHash>& files, const std::string& name) {
+  const auto it = std::find_if(files.begin(), files.end(),
+                               [&name](const FileHash& file) { return file.name == name; });
+  return it == files.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+std::vector<FileHash> sceneFileHashes(const ModelState& model, const std::string& dataDir) {
+  std::vector<FileHash> files;
+  for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
+    if (it->sourcePath.empty()) continue;
+    const std::string name = nameWithin(it->sourcePath, dataDir);
+    if (!find(files, name)) files.push_back({name, hashFile(nativePath(it->sourcePath))});
+  }
+  return files;
+}
+
+std::string sceneDifference(const std::vector<FileHash>& recorded,
+                            const std::vector<FileHash>& loaded) {
+  for (const FileHash& file : recorded) {
+    const FileHash* now = find(loaded, file.name);
+    if (!now) return file.name + " is missing";
+    if (now->hash != file.hash) return file.name + " differs";
+  }
+  for (const FileHash& file : loaded) {
+    if (!find(recorded, file.name)) return file.name + " was not in the game";
+  }
+  return {};
+}
+
+}  // namespace vev
