@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "model/deterministic_math.h"
 #include "model/keys.h"
 #include "model/kinematics.h"
 #include "sim/node_kind.h"
@@ -24,7 +25,7 @@ constexpr float kMostSpin = 60.0f;  // degrees per second
 
 float degreesBetween(const Vec3& a, const Vec3& b) {
   const float c = dot(a, b) / std::max(length(a) * length(b), 1e-20f);
-  return std::acos(std::clamp(c, -1.0f, 1.0f)) / kRadiansPerDegree;
+  return dmath::acos(std::clamp(c, -1.0f, 1.0f)) / kRadiansPerDegree;
 }
 
 // The target's direction in the world, read back from the craft's bearing instruments: the
@@ -34,9 +35,9 @@ Vec3 bearingDirection(const Pose& pose) {
   float elevation = pose.targetElevation;
   if (elevation > 90.0f) elevation = 180.0f - elevation;
   if (elevation < -90.0f) elevation = -elevation - 180.0f;
-  const float up = std::tan(std::clamp(elevation, -89.0f, 89.0f) * kRadiansPerDegree);
+  const float up = dmath::tan(std::clamp(elevation, -89.0f, 89.0f) * kRadiansPerDegree);
   Vec3 direction =
-      std::cos(azimuth) * pose.tangent + up * pose.normal + std::sin(azimuth) * pose.binormal;
+      dmath::cos(azimuth) * pose.tangent + up * pose.normal + dmath::sin(azimuth) * pose.binormal;
   normalise(direction);
   return direction;
 }

@@ -1,6 +1,6 @@
 #include "model/kinematics.h"
 
-#include <cmath>
+#include "model/deterministic_math.h"
 
 namespace vev {
 namespace {
@@ -13,8 +13,8 @@ struct Rotation {
 
   Rotation(const Vec3& w, float angle) {
     const double h = angle * kHalfAngleFactor;
-    const double s = std::cos(h);
-    const double k = std::sin(h);
+    const double s = dmath::cos(h);
+    const double k = dmath::sin(h);
     set(s, k * w[0], k * w[1], k * w[2]);
   }
 

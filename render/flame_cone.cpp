@@ -1,6 +1,6 @@
 #include "render/flame_cone.h"
 
-#include <cmath>
+#include "model/deterministic_math.h"
 
 namespace vev {
 
@@ -10,7 +10,7 @@ void appendFlameCone(std::vector<Polygon>& polygons, SceneNode& owner, const Nod
   const Vec3 normal = frame.direction({-1.0f, 0.0f, 0.0f});
   const auto rim = [&](int degrees) {
     const float a = static_cast<float>(degrees) * kRadiansPerDegree;
-    return frame.point({0.0f, std::cos(a) * radius, std::sin(a) * radius});
+    return frame.point({0.0f, dmath::cos(a) * radius, dmath::sin(a) * radius});
   };
   const int blend = shape.diffuse[3] != 1.0f || shape.specular[3] != 1.0f;
   for (int degrees = 0; degrees < 360; degrees += step) {

@@ -1,6 +1,6 @@
-#include <cmath>
 #include <span>
 
+#include "model/deterministic_math.h"
 #include "render/level_of_detail.h"
 #include "render/polygon_builder.h"
 #include "render/polygon_lighting.h"
@@ -72,11 +72,11 @@ struct RoundEnd {
 
   Vec3 point(int degrees, float z) const {
     const float a = static_cast<float>(degrees) * kRadiansPerDegree;
-    return {x + side * radius * std::sin(a), radius * std::cos(a), z};
+    return {x + side * radius * dmath::sin(a), radius * dmath::cos(a), z};
   }
   Vec3 normalAt(float degrees) const {
     const float a = degrees * kRadiansPerDegree;
-    return {side * std::sin(a), std::cos(a), 0.0f};
+    return {side * dmath::sin(a), dmath::cos(a), 0.0f};
   }
 };
 

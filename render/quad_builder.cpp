@@ -1,6 +1,7 @@
 #include <cmath>
 #include <span>
 
+#include "model/deterministic_math.h"
 #include "render/polygon_builder.h"
 #include "render/polygon_lighting.h"
 #include "render/shape_builders.h"
@@ -15,8 +16,8 @@ NodeFrame backdropFrame(const SceneNode& node, const Pose& camera) {
   const float heading = param(node, 4) * kRadiansPerDegree;
   const float pitch = param(node, 5) * kRadiansPerDegree;
   NodeFrame frame;
-  const Vec3 towards{std::cos(pitch) * std::cos(heading), std::sin(pitch),
-                     std::cos(pitch) * std::sin(heading)};
+  const Vec3 towards{dmath::cos(pitch) * dmath::cos(heading), dmath::sin(pitch),
+                     dmath::cos(pitch) * dmath::sin(heading)};
   frame.origin = camera.position + dist * towards;
   Vec3 x = frame.origin - camera.position;
   normalise(x);

@@ -1,6 +1,7 @@
 #include <cmath>
 #include <span>
 
+#include "model/deterministic_math.h"
 #include "render/level_of_detail.h"
 #include "render/polygon_builder.h"
 #include "render/polygon_lighting.h"
@@ -23,7 +24,7 @@ struct Tube {
 
   static Vec3 around(float angle) {
     const float a = angle * kRadiansPerDegree;
-    return {0.0f, std::cos(a), std::sin(a)};
+    return {0.0f, dmath::cos(a), dmath::sin(a)};
   }
   Vec3 start(float angle) const {
     const Vec3 r = around(angle);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/deterministic_math.h"
+
 namespace vev {
 namespace {
 
@@ -10,7 +12,7 @@ constexpr float kDegreesPerRadian = 57.295826f;
 
 // acos in degrees; rounding can push a cosine just beyond 1, which must not become NaN.
 float acosDegrees(float cosine) {
-  return std::acos(std::clamp(cosine, -1.0f, 1.0f)) * kDegreesPerRadian;
+  return dmath::acos(std::clamp(cosine, -1.0f, 1.0f)) * kDegreesPerRadian;
 }
 
 void updateHeading(Pose& pose) {
@@ -40,7 +42,7 @@ void updateTargetValues(Pose& pose, const Pose& target) {
   if (m == 0.0f) return;
   const float azimuth = acosDegrees(ux / m);
   pose.targetAzimuth = uz < 0.0f ? -azimuth : azimuth;
-  const float elevation = std::atan(uy / m) * kDegreesPerRadian;
+  const float elevation = dmath::atan(uy / m) * kDegreesPerRadian;
   // Behind the craft the elevation is counted over the top (or under the bottom), reaching +-180
   // straight behind.
   if (ux >= 0.0f) {
