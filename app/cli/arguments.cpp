@@ -7,8 +7,8 @@
 
 namespace vev {
 
-bool parseWhole(std::string_view text, long low, long high, long& value) {
-  long parsed = 0;
+bool parseWhole(std::string_view text, std::int64_t low, std::int64_t high, std::int64_t& value) {
+  std::int64_t parsed = 0;
   const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), parsed);
   if (failure != std::errc() || end != text.data() + text.size()) return false;
   if (parsed < low || parsed > high) return false;
@@ -17,8 +17,8 @@ bool parseWhole(std::string_view text, long low, long high, long& value) {
 }
 
 bool parseWhole(std::string_view text, int low, int high, int& value) {
-  long parsed = 0;
-  if (!parseWhole(text, static_cast<long>(low), static_cast<long>(high), parsed)) return false;
+  std::int64_t parsed = 0;
+  if (!parseWhole(text, std::int64_t{low}, std::int64_t{high}, parsed)) return false;
   value = static_cast<int>(parsed);
   return true;
 }

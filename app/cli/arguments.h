@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,7 +15,7 @@ namespace vev {
 
 // Reads a whole decimal number within [low, high] into `value`; false (value untouched) when the
 // text is not one.
-bool parseWhole(std::string_view text, long low, long high, long& value);
+bool parseWhole(std::string_view text, std::int64_t low, std::int64_t high, std::int64_t& value);
 bool parseWhole(std::string_view text, int low, int high, int& value);
 
 // The pilot named by --pilot: "demo" (the demonstration pilot) or "attack"; false when neither.

@@ -1,6 +1,7 @@
 #include <sys/resource.h>
 
 #include <algorithm>
+#include <cinttypes>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -27,7 +28,7 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-constexpr long kMaxWarmUpFrames = 50;
+constexpr std::int64_t kMaxWarmUpFrames = 50;
 constexpr float kCopySpacing = 60.0f;  // metres between added craft
 
 constexpr const char* kBenchUsage =
@@ -37,7 +38,7 @@ constexpr const char* kBenchUsage =
 struct BenchOptions {
   bool demo = false;
   std::vector<std::string> files;
-  long frames = 500;
+  std::int64_t frames = 500;
   int craft = 0;
   int shots = 0;
   std::string json;
@@ -47,7 +48,7 @@ struct BenchOptions {
 void describeOptions(ArgumentParser& parser, BenchOptions& options) {
   parser.flag("--demo", [&options] { options.demo = true; });
   parser.option("--frames", [&options](const std::string& value) {
-    return parseWhole(value, 1L, 1L << 24, options.frames);
+    return parseWhole(value, 1, std::int64_t{1} << 24, options.frames);
   });
   parser.option("--craft", [&options](const std::string& value) {
     return parseWhole(value, 0, 10000, options.craft);
@@ -136,8 +137,9 @@ long peakMemoryKilobytes() {
 }
 
 // The whole frame leaves out the raw draw, which is the benchmark's own addition.
-void printTable(const Samples& samples, long measured, long warmUp) {
-  std::printf("vev-scene bench: %ld frames measured after %ld warm-up frames, %dx%d on OSMesa\n",
+void printTable(const Samples& samples, std::int64_t measured, std::int64_t warmUp) {
+  std::printf("vev-scene bench: %" PRId64 " frames measured after %" PRId64
+              " warm-up frames, %dx%d on OSMesa\n",
               measured, warmUp, kWidth, kHeight);
   std::printf("%-22s %10s %10s\n", "stage", "median ms", "p95 ms");
   for (std::size_t i = 0; i < kFrameStageCount; ++i) {
@@ -158,7 +160,7 @@ Json stageJson(const std::vector<double>& samples) {
 }
 
 // The table as JSON: each stage's median and 95th percentile in ms, and the counts per frame.
-bool writeJson(const std::string& path, const Samples& samples, long measured) {
+bool writeJson(const std::string& path, const Samples& samples, std::int64_t measured) {
   Json stages = Json::object();
   for (std::size_t i = 0; i < kFrameStageCount; ++i)
     stages[kStageNames[i]] = stageJson(samples.stages[i]);
@@ -196,9 +198,9 @@ int runBench(const std::vector<std::string>& args) {
   resize(view.viewport, kWidth, kHeight);
   view.settings.attack = options->attack ? 1 : 0;
 
-  const long warmUp = std::min(kMaxWarmUpFrames, options->frames / 5);
+  const std::int64_t warmUp = std::min(kMaxWarmUpFrames, options->frames / 5);
   Samples samples;
-  for (long frame = 1; frame <= options->frames; ++frame) {
+  for (std::int64_t frame = 1; frame <= options->frames; ++frame) {
     keepShotsInFlight(view.model, options->shots);
     FrameTimings timings;
     timings.withRawDraw = true;

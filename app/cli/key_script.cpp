@@ -16,7 +16,7 @@ std::optional<KeyEvent> parseKeyLine(const std::string& line) {
   if (!(words >> frame >> direction >> code) || (words >> extra)) return std::nullopt;
   KeyEvent event;
   int key = 0;
-  if (!parseWhole(frame, 1L, 1L << 40, event.frame)) return std::nullopt;
+  if (!parseWhole(frame, 1, std::int64_t{1} << 40, event.frame)) return std::nullopt;
   if (direction != "down" && direction != "up") return std::nullopt;
   if (!parseWhole(code, 1, kKeyCount - 1, key)) return std::nullopt;
   event.down = direction == "down";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@ namespace vev {
 
 // One line of a key script: before frame `frame`'s tick, key `key` goes down or up.
 struct KeyEvent {
-  long frame = 0;  // counted from 1
+  std::int64_t frame = 0;  // counted from 1
   bool down = false;
   KeyCode key = 0;
 };

@@ -1,8 +1,9 @@
 #include <algorithm>
 #include <chrono>
-#include <climits>
+#include <cinttypes>
 #include <cstdio>
 #include <fstream>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,7 +42,7 @@ constexpr const char* kRunUsage =
     "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
-void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long frame,
+void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, std::int64_t frame,
                     KeyStates& keyState) {
   for (; next < events.size() && events[next].frame <= frame; ++next) {
     if (events[next].down) {
@@ -52,9 +53,9 @@ void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, long
   }
 }
 
-std::string pictureName(const std::string& prefix, long frame) {
+std::string pictureName(const std::string& prefix, std::int64_t frame) {
   char number[32];
-  std::snprintf(number, sizeof number, "%06ld.png", frame);
+  std::snprintf(number, sizeof number, "%06" PRId64 ".png", frame);
   return prefix + number;
 }
 
@@ -98,7 +99,7 @@ bool sameScene(const std::string& path, const Replay& replay, const ModelState& 
   return false;
 }
 
-bool writeJson(const std::string& path, const ViewState& view, long frame) {
+bool writeJson(const std::string& path, const ViewState& view, std::int64_t frame) {
   std::ofstream out(path, std::ios::binary);
   out << sceneJson(view.model, view.textures, view.sounds, frame);
   return static_cast<bool>(out);
@@ -149,15 +150,17 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
     return 1;
   }
-  const long frames = replay ? std::min<long>(options->frames > 0 ? options->frames : LONG_MAX,
-                                              static_cast<long>(replay->frames.size()))
-                             : options->frames;
+  const std::int64_t frames =
+      replay ? std::min<std::int64_t>(
+                   options->frames > 0 ? options->frames : std::numeric_limits<std::int64_t>::max(),
+                   static_cast<std::int64_t>(replay->frames.size()))
+             : options->frames;
 
   // The sound device plays in real time, so a run that is heard keeps the window timer's pace.
   const std::chrono::milliseconds frameStep(view.model.frameStepMs);
   auto nextTick = std::chrono::steady_clock::now();
   std::size_t nextEvent = 0;
-  for (long frame = 1; frame <= frames; ++frame) {
+  for (std::int64_t frame = 1; frame <= frames; ++frame) {
     if (heard) {
       nextTick += frameStep;
       std::this_thread::sleep_until(nextTick);
@@ -179,7 +182,7 @@ int runRun(const std::vector<std::string>& args) {
     });
     // The state's hash after the frame's step: equal on every machine, build and view.
     if (options->checksumEvery > 0 && frame % options->checksumEvery == 0) {
-      std::printf("frame %ld checksum %016llx\n", frame,
+      std::printf("frame %" PRId64 " checksum %016llx\n", frame,
                   static_cast<unsigned long long>(stateChecksum(view.model)));
     }
   }
@@ -188,7 +191,7 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
     ok = false;
   }
-  if (replay && frames == static_cast<long>(replay->frames.size()) &&
+  if (replay && frames == static_cast<std::int64_t>(replay->frames.size()) &&
       finalChecksum != replay->finalChecksum) {
     std::fprintf(
         stderr,

@@ -6,7 +6,7 @@
 namespace vev {
 namespace {
 
-constexpr long kMaxFrames = 1L << 30;
+constexpr std::int64_t kMaxFrames = std::int64_t{1} << 30;
 
 // Takes a value that must not be empty into `text`.
 std::function<bool(const std::string&)> textInto(std::string& text) {
@@ -20,13 +20,13 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.flag("--demo", [&options] { options.demo = true; });
   parser.flag("--help-panel", [&options] { options.helpPanel = true; });
   parser.option("--frames", [&options](const std::string& value) {
-    return parseWhole(value, 1L, kMaxFrames, options.frames);
+    return parseWhole(value, 1, kMaxFrames, options.frames);
   });
   parser.option("--png-every", [&options](const std::string& value) {
-    return parseWhole(value, 1L, kMaxFrames, options.pngEvery);
+    return parseWhole(value, 1, kMaxFrames, options.pngEvery);
   });
   parser.option("--checksum-every", [&options](const std::string& value) {
-    return parseWhole(value, 1L, kMaxFrames, options.checksumEvery);
+    return parseWhole(value, 1, kMaxFrames, options.checksumEvery);
   });
   parser.option("--keys", textInto(options.keyScript));
   parser.option("--png-prefix", textInto(options.pngPrefix));

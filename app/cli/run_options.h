@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,10 +11,10 @@ namespace vev {
 struct RunOptions {
   bool demo = false;
   std::vector<std::string> files;  // added after the demonstration when both are given
-  long frames = 0;
+  std::int64_t frames = 0;
   std::string keyScript;
-  long pngEvery = 0;       // 0: no pictures
-  long checksumEvery = 0;  // 0: no checksums
+  std::int64_t pngEvery = 0;       // 0: no pictures
+  std::int64_t checksumEvery = 0;  // 0: no checksums
   std::string pngPrefix;
   std::string jsonOutput;
   std::string recordPath;  // the run's inputs as a replay

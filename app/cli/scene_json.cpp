@@ -208,7 +208,7 @@ Json soundsJson(const SoundRegistry& sounds) {
 }  // namespace
 
 std::string sceneJson(const ModelState& model, const TextureList& textures,
-                      const SoundRegistry& sounds, std::optional<long> frame) {
+                      const SoundRegistry& sounds, std::optional<std::int64_t> frame) {
   IndexOf<Identity> identityIndex;
   Json identities = Json::array();
   for (const Identity* it = model.scene.get(); it; it = it->next.get()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,7 @@ namespace vev {
 // member first when one is given. Identities are listed in scene order and nodes in file order;
 // links between them (target, firstChild, sibling) are indexes into those lists.
 std::string sceneJson(const ModelState& model, const TextureList& textures,
-                      const SoundRegistry& sounds, std::optional<long> frame = std::nullopt);
+                      const SoundRegistry& sounds,
+                      std::optional<std::int64_t> frame = std::nullopt);
 
 }  // namespace vev

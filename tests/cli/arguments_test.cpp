@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ struct Parsed {
   std::string error;
   std::vector<std::string> plain;
   bool flag = false;
-  long count = 0;
+  std::int64_t count = 0;
 };
 
 // A command with a flag --on and an option --count of 1 to 9.
@@ -22,7 +23,7 @@ Parsed parse(const std::vector<std::string>& args) {
   ArgumentParser parser;
   parser.flag("--on", [&parsed] { parsed.flag = true; });
   parser.option("--count", [&parsed](const std::string& value) {
-    return parseWhole(value, 1L, 9L, parsed.count);
+    return parseWhole(value, 1, 9, parsed.count);
   });
   parsed.ok = parser.parse(args, parsed.plain, parsed.error);
   return parsed;
