@@ -13,11 +13,7 @@
 namespace vev {
 namespace {
 
-#ifdef VEV_SANITIZED_BUILD
-constexpr int kArguments = 1 << 16;
-#else
 constexpr int kArguments = 1 << 20;
-#endif
 
 using Rng = std::mt19937_64;
 
