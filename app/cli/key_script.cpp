@@ -1,6 +1,7 @@
 #include "app/cli/key_script.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <sstream>
 
@@ -29,8 +30,8 @@ std::string keyLineProblem(const std::string& line) {
   std::istringstream words(line);
   std::string frame, direction, code;
   words >> frame >> direction >> code;
-  long number = 0;
-  if (parseWhole(frame, std::numeric_limits<long>::min(), 0L, number)) {
+  std::int64_t number = 0;
+  if (parseWhole(frame, std::numeric_limits<std::int64_t>::min(), 0, number)) {
     return "frame " + frame + " is before the first: frames are counted from 1";
   }
   int key = 0;
