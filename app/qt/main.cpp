@@ -10,6 +10,7 @@
 
 #include "app/qt/about_dialog.h"
 #include "app/qt/data_directory.h"
+#include "app/qt/leak_check.h"
 #include "app/qt/main_window.h"
 #include "app/qt/program_options.h"
 #include "app/qt/qt_settings_store.h"
@@ -76,5 +77,6 @@ int main(int argc, char** argv) {
   const vev::ScriptedRun run(window.view(), *options);
   window.show();
   const int status = QApplication::exec();
+  vev::keepGlDriverLoaded();
   return run.saveScreenshot() ? status : 1;
 }

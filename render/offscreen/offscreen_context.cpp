@@ -7,9 +7,13 @@
 
 // Mesa's offscreen library keeps a framebuffer record per context for the life of the process
 // and never frees it; a leak checker linked into a program that renders offscreen is told so, so
-// that it reports only leaks of our own.
+// that it reports only leaks of our own, and says nothing of what it was told.
 extern "C" const char* __lsan_default_suppressions() {
   return "leak:libOSMesa.so\n";
+}
+
+extern "C" const char* __lsan_default_options() {
+  return "print_suppressions=0";
 }
 
 namespace vev {
