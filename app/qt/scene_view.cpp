@@ -107,15 +107,13 @@ FrameInputs SceneView::nextInputs() {
   return replay_->frames[replayFrame_++];
 }
 
-// At its last frame a replay says whether it came out as recorded, and the view holds still.
+// At its last frame a replay says whether it came out as recorded; the player flies on from there.
 void SceneView::endReplay() {
   const bool same = stateChecksum(view_.model) == replay_->finalChecksum;
   const char* verdict = same ? "The replay has ended as it was recorded"
                              : "The replay has ended in another state than it was recorded in";
-  std::fprintf(stderr, "vev: %s\n", verdict);
   view_.news.push_back(verdict);
   replay_.reset();
-  paused_ = true;
 }
 
 void SceneView::resizeGL(int width, int height) {
@@ -140,10 +138,7 @@ void SceneView::onTick() {
   noteLoadedFiles();
   if (watching_) reloadChangedFiles();
   if (paused_ || view_.model.frameReady == 0) return;
-  if (replay_ && replayFrame_ == replay_->frames.size()) {
-    endReplay();
-    return;
-  }
+  if (replay_ && replayFrame_ == replay_->frames.size()) endReplay();
   const FrameInputs inputs = nextInputs();
   const bool restarts =
       std::any_of(inputs.commands.begin(), inputs.commands.end(),
