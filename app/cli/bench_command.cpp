@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/cli/arguments.h"
+#include "app/cli/command_usage.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
 #include "app/cli/json_text.h"
@@ -30,10 +31,6 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr std::int64_t kMaxWarmUpFrames = 50;
 constexpr float kCopySpacing = 60.0f;  // metres between added craft
-
-constexpr const char* kBenchUsage =
-    "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "
-    "[--json OUT] [--pilot demo|attack]\n";
 
 struct BenchOptions {
   bool demo = false;
@@ -184,7 +181,8 @@ int runBench(const std::vector<std::string>& args) {
   std::string error;
   const auto options = parseBenchOptions(args, error);
   if (!options) {
-    std::fprintf(stderr, "vev-scene bench: %s\n%s", error.c_str(), kBenchUsage);
+    std::fprintf(stderr, "vev-scene bench: %s\n%.*s", error.c_str(),
+                 static_cast<int>(kBenchUsage.size()), kBenchUsage.data());
     return 2;
   }
   auto context = OffscreenContext::create(kWidth, kHeight);

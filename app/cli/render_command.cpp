@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli/camera_choice.h"
+#include "app/cli/command_usage.h"
 #include "app/cli/commands.h"
 #include "app/cli/png_file.h"
 #include "app/cli/render_options.h"
@@ -19,11 +20,8 @@ int runRender(const std::vector<std::string>& args) {
   std::string error;
   const auto options = parseRenderOptions(args, error);
   if (!options) {
-    std::fprintf(
-        stderr,
-        "vev-scene render: %s\nusage: vev-scene render FILE... -o OUT.png [--size WxH] "
-        "[--camera free|N] [--shading s|f|w] [--no-textures] [--help-panel] [--frames K]\n",
-        error.c_str());
+    std::fprintf(stderr, "vev-scene render: %s\n%.*s", error.c_str(),
+                 static_cast<int>(kRenderUsage.size()), kRenderUsage.data());
     return 2;
   }
   ViewState view(std::make_unique<SilentSoundLibrary>());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/cli/camera_choice.h"
+#include "app/cli/command_usage.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
 #include "app/cli/key_script.h"
@@ -34,12 +35,6 @@ namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-
-constexpr const char* kRunUsage =
-    "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--keys SCRIPT] "
-    "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
-    "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY]\n"
-    "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, std::int64_t frame,
@@ -111,7 +106,8 @@ int runRun(const std::vector<std::string>& args) {
   std::string error;
   const auto options = parseRunOptions(args, error);
   if (!options) {
-    std::fprintf(stderr, "vev-scene run: %s\n%s", error.c_str(), kRunUsage);
+    std::fprintf(stderr, "vev-scene run: %s\n%.*s", error.c_str(),
+                 static_cast<int>(kRunUsage.size()), kRunUsage.data());
     return 2;
   }
   std::vector<KeyEvent> events;

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/version.h"
+
 namespace vev {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -13,7 +15,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   auto* title = new QLabel(tr("<b>VEV</b>"), this);
   layout->addWidget(title);
   layout->addWidget(new QLabel(tr("Space-combat flight demonstration"), this));
-  layout->addWidget(new QLabel(tr("Version 3.22"), this));
+  layout->addWidget(new QLabel(tr("Version %1").arg(kProgramVersion), this));
   layout->addSpacing(12);
   layout->addWidget(new QLabel(tr("Control:"), this));
   auto* help = new QLabel(QString::fromLatin1(kHelpText), this);

@@ -17,6 +17,7 @@
 #include "app/qt/scripted_run.h"
 #include "app/qt/surface_format.h"
 #include "app/replay_file.h"
+#include "app/version.h"
 
 namespace {
 
@@ -34,13 +35,24 @@ vev::UnreadableTextureHandler textureReporter(bool interactive) {
   };
 }
 
+// Prints the usage or the version and exits (the parser does), without opening the display; a
+// "-h" that turns out to be an option's value comes back for the window.
+void answerHelpOrVersion(int argc, char** argv) {
+  const QCoreApplication application(argc, argv);
+  QCoreApplication::setApplicationName("vev");
+  QCoreApplication::setApplicationVersion(vev::kProgramVersion);
+  QString error;
+  vev::parseProgramOptions(QCoreApplication::arguments(), error);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (vev::asksForHelpOrVersion(argc, argv)) answerHelpOrVersion(argc, argv);
   QSurfaceFormat::setDefaultFormat(vev::viewSurfaceFormat());
   QApplication application(argc, argv);
   QApplication::setApplicationName("VEV");
-  QApplication::setApplicationVersion("3.22");
+  QApplication::setApplicationVersion(vev::kProgramVersion);
 
   QString error;
   const std::optional<vev::ProgramOptions> options =

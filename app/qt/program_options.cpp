@@ -1,6 +1,7 @@
 #include "app/qt/program_options.h"
 
 #include <QCommandLineParser>
+#include <string_view>
 
 namespace vev {
 
@@ -60,6 +61,18 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
     options.attack = name == "attack";
   }
   return options;
+}
+
+bool asksForHelpOrVersion(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--") return false;
+    if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v" ||
+        arg == "--version") {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace vev

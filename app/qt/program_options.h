@@ -23,4 +23,7 @@ struct ProgramOptions {
 // it cannot be understood; "--help" and "--version" are handled by printing and exiting.
 std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, QString& error);
 
+// Whether the command line asks only for the usage or the version, which need no display.
+bool asksForHelpOrVersion(int argc, const char* const* argv);
+
 }  // namespace vev

@@ -223,6 +223,20 @@ TEST(RunCommand, RefusesIncompleteArguments) {
   }
 }
 
+TEST(SceneTool, HelpAndVersionPrintOnStandardOutputAndSucceed) {
+  for (const char* args : {"--help", "-h", "check --help", "run -h", "run --demo --help",
+                           "render --help", "bench -h", "dump --help"}) {
+    const SceneRun run = runScene(args);
+    EXPECT_EQ(run.status, 0) << args << run.err;
+    EXPECT_EQ(run.out.rfind("usage: vev-scene", 0), 0u) << args << run.out;
+  }
+  EXPECT_NE(runScene("run --help").out.find("--frames N"), std::string::npos);
+  const SceneRun version = runScene("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("vev-scene ", 0), 0u) << version.out;
+  EXPECT_EQ(runScene("fly").status, 2) << "an unknown command";
+}
+
 // A craft whose node 0 is a camera behind it, and a jet that takes it 280 m ahead in 60 frames.
 constexpr const char* kRunner =
     "10 runner\na craft that flies away\nname=RUNNER\npos=0 0 0\n"

@@ -144,6 +144,26 @@ class ProgramTest : public QObject {
              qPrintable(run.errors));
   }
 
+  // Asked from a terminal without a window system, as a packager's script or a man page check
+  // does.
+  void helpAndVersionNeedNoDisplay() {
+    QTemporaryDir empty;
+    const QList<std::pair<QString, QString>> noDisplay{
+        {"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}};
+    for (const char* option : {"--help", "-h", "--version"}) {
+      QProcess program;
+      QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+      for (const auto& [name, value] : noDisplay) environment.remove(name);
+      program.setProcessEnvironment(environment);
+      program.start(VEV_BINARY, {option});
+      QVERIFY(program.waitForFinished(30000));
+      QCOMPARE(program.exitCode(), 0);
+      const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+      QVERIFY2(out.contains(QString(option) == "--version" ? "vev 3.22" : "--frames"),
+               qPrintable(out));
+    }
+  }
+
   void aBadFrameCountIsRefused() {
     QTemporaryDir empty;
     const Run run = runProgram({"--no-about", "--frames", "none"}, empty.path());
