@@ -44,6 +44,10 @@ void changeControlled(ViewState& view, void (*change)(ModelState&)) {
 FrameInputs takeFrameInputs(ViewState& view) {
   FrameInputs inputs;
   inputs.keys = view.model.keyState;
+  for (std::size_t key = 0; key < inputs.keys.size(); ++key) {
+    inputs.keys[key] = inputs.keys[key] != 0 || view.pressedSinceStep[key] != 0 ? 1 : 0;
+  }
+  view.pressedSinceStep.fill(0);
   const Identity* controlled =
       view.model.controlled ? view.model.controlled : view.model.scene.get();
   if (controlled && controlled->alive == 1) {

@@ -6,9 +6,10 @@
 
 namespace vev {
 
-// The inputs of the frame about to be stepped: the player's key table with the joystick folded
-// in (while the controlled craft is alive), the commands queued since the last step, and a pilot
-// command when the settings ask for another pilot than the one flying.
+// The inputs of the frame about to be stepped: the player's key table, with the keys pressed and
+// released since the last step as held, and with the joystick folded in (while the controlled craft
+// is alive), the commands queued since the last step, and a pilot command when the settings ask for
+// another pilot than the one flying.
 FrameInputs takeFrameInputs(ViewState& view);
 
 // Applies one command to the game: restart the demonstration, control the next or previous

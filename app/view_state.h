@@ -47,7 +47,10 @@ struct ViewState {
   DebugLines collisionLines;          // this frame's collision test vectors, when shown
   std::vector<std::string> news;      // what to tell the player, oldest first (see news.h)
   std::vector<GameCommand> commands;  // given since the last step, applied with the next one
-  std::string dataDir;                // the folder holding the demonstration's sw/
+  // Keys pressed since the last step took the keys: a press released before the next step still
+  // reaches it as held.
+  KeyStates pressedSinceStep{};
+  std::string dataDir;                           // the folder holding the demonstration's sw/
   UnreadableTextureHandler onUnreadableTexture;  // told each texture a load cannot read
 };
 

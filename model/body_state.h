@@ -53,6 +53,10 @@ struct BodyState {
   std::shared_ptr<SoundRef> sound;  // played by `playKey`
   KeyCode previousTargetKey = 0;
   KeyCode nextTargetKey = 0;
+  KeyCode nearestTargetKey = 0;
+  // How long each target key (previous, next, nearest) has been held, in milliseconds; -1 while
+  // it is up. A press steps once, and a held key repeats.
+  std::array<std::int32_t, 3> targetKeyHeldMs{-1, -1, -1};
   KeyCode playKey = 0;
   KeyCode secondKey = 0;
 };

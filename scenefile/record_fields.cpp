@@ -70,7 +70,9 @@ void readFire(SceneReader& reader, BodyState& body) {
 
 void readChangeTarget(SceneReader& reader, BodyState& body) {
   body.previousTargetKey = readKey(reader, TokenEnd::blank);
-  body.nextTargetKey = readKey(reader);
+  bool nearest = false;
+  body.nextTargetKey = readKeyWithMore(reader, nearest);
+  body.nearestTargetKey = nearest ? readKey(reader) : KeyCode{0};
 }
 
 void readControlSound(SceneReader& reader, BodyState& body) {

@@ -37,6 +37,7 @@ void readActivation(SceneReader& reader, BodyState& body);
 void readDerivedControl(SceneReader& reader, BodyState& body);
 // `fire` and `detonate`: key, state, duration; the fire timer starts at 0.
 void readFire(SceneReader& reader, BodyState& body);
+// `changetarget`: previous-target and next-target keys, and optionally the nearest-target key.
 void readChangeTarget(SceneReader& reader, BodyState& body);
 void readControlSound(SceneReader& reader, BodyState& body);
 // Up, down, left, right.

@@ -13,6 +13,7 @@ bool endsToken(TokenEnd end, int c) {
     case TokenEnd::line:
       return c == '\n';
     case TokenEnd::blankOrLine:
+    case TokenEnd::optionalMore:
       return c == ' ' || c == '\n';
   }
   return false;

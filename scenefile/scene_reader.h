@@ -11,9 +11,10 @@ namespace vev {
 // What may end a token. A blank-ended token runs on over line feeds, so a line that holds fewer
 // values than its shape reads into the next line.
 enum class TokenEnd {
-  blank,        // the values of one line
-  line,         // the last value of a line: the rest of the line
-  blankOrLine,  // the last coordinate of a vertex, which may be followed by another vertex
+  blank,         // the values of one line
+  line,          // the last value of a line: the rest of the line
+  blankOrLine,   // the last coordinate of a vertex, which may be followed by another vertex
+  optionalMore,  // a value that may end its line or be followed by an optional one
 };
 
 // A value as read. `stop` is the character that ended it, or EOF when the file ended first.

@@ -70,14 +70,29 @@ float readReal(SceneReader& reader, TokenEnd end) {
   return value;
 }
 
-KeyCode readKey(SceneReader& reader, TokenEnd end) {
-  const std::int32_t code = readInteger(reader, end);
+namespace {
+
+KeyCode keyOf(SceneReader& reader, const Token& token) {
+  const std::int32_t code = parseInteger(token.text);
+  if (reader.reporting()) checkInteger(reader, token.text, code);
   const KeyCode key = validKey(code);
   if (key != code) {
     reader.noteValue("key code " + std::to_string(code) + " is no key (keys are 1 to " +
                      std::to_string(kKeyCount - 1) + "), so no key is used");
   }
   return key;
+}
+
+}  // namespace
+
+KeyCode readKey(SceneReader& reader, TokenEnd end) {
+  return keyOf(reader, reader.readToken(end));
+}
+
+KeyCode readKeyWithMore(SceneReader& reader, bool& more) {
+  const Token token = reader.readToken(TokenEnd::optionalMore);
+  more = token.stop == ' ';
+  return keyOf(reader, token);
 }
 
 Vec3 readTriple(SceneReader& reader) {

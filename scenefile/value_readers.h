@@ -20,6 +20,8 @@ std::int32_t readInteger(SceneReader& reader, TokenEnd end = TokenEnd::line);
 float readReal(SceneReader& reader, TokenEnd end = TokenEnd::line);
 // A key code; one that cannot index a key table is no key (0).
 KeyCode readKey(SceneReader& reader, TokenEnd end = TokenEnd::line);
+// A key code that may end its line; `more` tells whether an optional value follows it.
+KeyCode readKeyWithMore(SceneReader& reader, bool& more);
 
 // N blank-separated reals, the last one running to the line end.
 template <std::size_t N>

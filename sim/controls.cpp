@@ -33,7 +33,8 @@ void applyAttitudeThrusters(Identity& identity, float frameStep) {
 }
 
 // The Identity's own channels move and turn it; then its activation and target keys act.
-void applyIdentityControls(Identity& identity, Identity* head, float frameStep) {
+void applyIdentityControls(Identity& identity, Identity* head, float frameStep,
+                           std::int32_t stepMs) {
   BodyState& body = identity.body;
   ControlChannel& thrust = body.translation[0];
   applyChannel(thrust, identity.keys, channelStep(thrust, frameStep), [&](float s) {
@@ -47,7 +48,7 @@ void applyIdentityControls(Identity& identity, Identity* head, float frameStep) 
   }
   applyAttitudeThrusters(identity, frameStep);
   applyActivation(identity.alive, body, identity.keys);
-  selectTarget(identity, head);
+  selectTarget(identity, head, stepMs);
 }
 
 }  // namespace
@@ -56,7 +57,8 @@ void stepControls(ModelState& model, const KeyStates& keys) {
   const float frameStep = model.frameStepSeconds();
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
     if (identity == model.controlled) copyKeys(*identity, keys);
-    if (identity->alive == 1) applyIdentityControls(*identity, model.scene.get(), frameStep);
+    if (identity->alive == 1)
+      applyIdentityControls(*identity, model.scene.get(), frameStep, model.frameStepMs);
     // A destroyed Identity stays down; only one switched off by its activation key re-arms.
     if (identity->alive == 0 && !isDestroyed(*identity)) {
       rearm(identity->alive, identity->body, identity->keys, frameStep);

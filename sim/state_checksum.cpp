@@ -72,6 +72,7 @@ void addBody(Hash& hash, const BodyState& body) {
   hash.integer(body.fireState);
   hash.real(body.activateTimer);
   hash.integer(body.fireTimer);
+  for (const std::int32_t held : body.targetKeyHeldMs) hash.integer(held);
 }
 
 void addNode(Hash& hash, const SceneNode& node) {

@@ -38,10 +38,11 @@ constexpr int kHeight = 600;
 
 // Applies the script's events for `frame` to the key state, as key presses in the window do.
 void applyKeyEvents(const std::vector<KeyEvent>& events, std::size_t& next, std::int64_t frame,
-                    KeyStates& keyState) {
+                    KeyStates& keyState, KeyStates& pressedSinceStep) {
   for (; next < events.size() && events[next].frame <= frame; ++next) {
     if (events[next].down) {
       keyDown(keyState, events[next].key);
+      keyDown(pressedSinceStep, events[next].key);
     } else {
       keyUp(keyState, events[next].key);
     }
@@ -161,7 +162,7 @@ int runRun(const std::vector<std::string>& args) {
       nextTick += frameStep;
       std::this_thread::sleep_until(nextTick);
     }
-    applyKeyEvents(events, nextEvent, frame, view.model.keyState);
+    applyKeyEvents(events, nextEvent, frame, view.model.keyState, view.pressedSinceStep);
     const FrameInputs inputs =
         replay ? replay->frames[static_cast<std::size_t>(frame - 1)] : takeFrameInputs(view);
     recorder.record(inputs);

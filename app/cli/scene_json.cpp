@@ -94,6 +94,7 @@ Json bodyJson(const BodyState& body) {
           {"joyKeys", body.joyKeys},
           {"previousTargetKey", body.previousTargetKey},
           {"nextTargetKey", body.nextTargetKey},
+          {"nearestTargetKey", body.nearestTargetKey},
           {"playKey", body.playKey},
           {"secondKey", body.secondKey},
           {"sound", soundRefJson(body.sound.get())}};

@@ -201,7 +201,9 @@ void SceneView::setPaused(bool paused) {
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
   if (!event->isAutoRepeat()) {
-    keyDown(view_.model.keyState, virtualKeyOf(event->key(), event->modifiers()));
+    const KeyCode code = virtualKeyOf(event->key(), event->modifiers());
+    keyDown(view_.model.keyState, code);
+    keyDown(view_.pressedSinceStep, code);
   }
   event->accept();
 }
@@ -215,6 +217,7 @@ void SceneView::keyReleaseEvent(QKeyEvent* event) {
 
 void SceneView::focusOutEvent(QFocusEvent* event) {
   releaseAllKeys(view_.model.keyState);
+  releaseAllKeys(view_.pressedSinceStep);
   QOpenGLWidget::focusOutEvent(event);
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/game_step.h"
+#include "app/key_state.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "scenefile/loader.h"
@@ -78,6 +79,14 @@ TEST_F(FrameScene, ShotsDestroyTheTargetWhichStaysAsAWreck) {
   view.model.keyState[kSpace] = 0;
   frames(100);
   EXPECT_EQ(countShots(), 0) << "every shot exploded or ran out of range and was swept";
+}
+
+TEST_F(FrameScene, AKeyPressedAndReleasedBetweenTwoStepsIsHeldForTheNextOnly) {
+  keyDown(view.model.keyState, kSpace);
+  keyDown(view.pressedSinceStep, kSpace);
+  keyUp(view.model.keyState, kSpace);
+  EXPECT_EQ(takeFrameInputs(view).keys[kSpace], 1);
+  EXPECT_EQ(takeFrameInputs(view).keys[kSpace], 0);
 }
 
 TEST_F(FrameScene, CollisionDebugCollectsTheTestVectorsOfCrossedPlanes) {

@@ -147,21 +147,23 @@ TEST_F(PlayerControls, BothFireKeysHeldKeepTheShotsInFlightBounded) {
   EXPECT_GT(most, kMostShots / 2) << "the cannons kept firing";
 }
 
-TEST_F(PlayerControls, TargetKeysStepThroughTheSceneAndBack) {
+TEST_F(PlayerControls, TargetKeysStepThroughTheCraftAndBack) {
+  const auto tap = [this](KeyCode key) {
+    press(key);
+    frames(1);
+    return player()->target;
+  };
   EXPECT_EQ(player()->target, nullptr);
-  press(kS);
-  Identity* first = player()->target;
+  Identity* first = tap(kS);
   ASSERT_NE(first, nullptr);
-  press(kS);
-  Identity* second = player()->target;
+  Identity* second = tap(kS);
   ASSERT_NE(second, nullptr);
   EXPECT_NE(second, first) << "S selects the next target";
-  press(kA);
-  EXPECT_EQ(player()->target, first) << "A selects the previous one";
+  EXPECT_EQ(tap(kA), first) << "A selects the previous one";
   for (int i = 0; i < 12; ++i) {
-    press(kS);
-    ASSERT_NE(player()->target, nullptr);
-    EXPECT_FALSE(isShot(*player()->target));
+    const Identity* target = tap(kS);
+    ASSERT_NE(target, nullptr);
+    EXPECT_TRUE(target != player() && target != surroundings() && !isShot(*target));
   }
 }
 

@@ -139,56 +139,73 @@ TEST_F(Controls, DestroyedCraftIsNotRevivedByARunningActivationTimer) {
 
 class Targets : public Controls {
  protected:
-  static constexpr KeyCode kPrevious = 65, kNext = 83;
+  static constexpr KeyCode kPrevious = 65, kNext = 83, kNearest = 78;
   void SetUp() override {
     Controls::SetUp();
     player.body.previousTargetKey = kPrevious;
     player.body.nextTargetKey = kNext;
+    player.body.nearestTargetKey = kNearest;
+    giveDamage(player, 10);
+    giveDamage(other, 10);
   }
-  Identity* press(KeyCode key) {
+  // Holds `key` for `frames` frames, then lets go for one.
+  Identity* press(KeyCode key, int frames = 1) {
     scene.model.keyState[key] = 1;
-    frame();
+    for (int i = 0; i < frames; ++i) frame();
     scene.model.keyState[key] = 0;
+    frame();
     return player.target;
   }
 };
 
-TEST_F(Targets, CyclingSkipsShotsAndDestroyedIdentitiesAndWraps) {
-  Identity& shot = scene.addIdentity("AMMO");
-  Identity& wreck = scene.addIdentity("WRECK");
-  giveDamage(wreck, 10).destroyed = 1;
+TEST_F(Targets, CyclingSkipsItselfShotsWrecksAndSurroundings) {
+  giveDamage(scene.addIdentity("AMMO"), 10);
+  giveDamage(scene.addIdentity("WRECK"), 10).destroyed = 1;
+  scene.addIdentity("STARS");
   Identity& last = scene.addIdentity("LAST");
-  EXPECT_EQ(press(kNext), &player);
+  giveDamage(last, 10);
   EXPECT_EQ(press(kNext), &other);
   EXPECT_EQ(press(kNext), &last);
-  EXPECT_EQ(press(kNext), &player);
+  EXPECT_EQ(press(kNext), &other);
   EXPECT_EQ(press(kPrevious), &last);
+  last.damage->destroyed = 1;
   EXPECT_EQ(press(kPrevious), &other);
-  EXPECT_NE(player.target, &shot);
+  EXPECT_EQ(press(kNext), &other) << "the only craft left stays the target";
 }
 
-TEST_F(Targets, CraftItselfIsTheTargetWhenNothingElseIsEligible) {
-  other.name = "AMMO";
-  giveDamage(scene.addIdentity("WRECK"), 10).destroyed = 1;
-  EXPECT_EQ(press(kNext), &player);
-  EXPECT_EQ(press(kNext), nullptr);  // the search came back to where it started
-  EXPECT_EQ(press(kPrevious), &player);
+TEST_F(Targets, AloneTheTargetStaysEmpty) {
+  other.damage.reset();
+  EXPECT_EQ(press(kNext), nullptr);
+  EXPECT_EQ(press(kPrevious), nullptr);
+  EXPECT_EQ(press(kNearest), nullptr);
 }
 
-TEST_F(Targets, SearchEndsWhenNoIdentityIsEligible) {
-  EXPECT_EQ(nextTarget(nullptr, nullptr), nullptr);
-  other.name = "AMMO";
-  player.name = "AMMO";
-  EXPECT_EQ(nextTarget(nullptr, scene.model.scene.get()), nullptr);
-  EXPECT_EQ(previousTarget(&other, scene.model.scene.get()), nullptr);
+// At 40 ms a frame: a 150 ms press steps once; held 2 s, the key steps at the press and then,
+// from 0.4 s on, four times a second.
+TEST_F(Targets, APressStepsOnceAndAHeldKeyRepeatsAfterADelay) {
+  for (int i = 0; i < 8; ++i) giveDamage(scene.addIdentity("CRAFT"), 10);
+  const auto stepsOf = [this](int frames) {
+    player.target = nullptr;
+    const Identity* target = press(kNext, frames);
+    int steps = 0;
+    for (Identity* it = scene.model.scene.get(); it; it = it->next.get()) {
+      if (it != &player) ++steps;
+      if (it == target) return steps;
+    }
+    return 0;
+  };
+  EXPECT_EQ(stepsOf(4), 1);
+  EXPECT_EQ(stepsOf(50), 1 + 6);
 }
 
-TEST_F(Targets, HeldKeyStepsOncePerFrame) {
-  scene.addIdentity("THIRD");
-  scene.model.keyState[kNext] = 1;
-  frame();
-  frame();
-  EXPECT_EQ(player.target, &other);
+TEST_F(Targets, NearestKeySelectsTheClosestDamageableCraftAhead) {
+  other.pose.position = {-5.0f, 0.0f, 0.0f};  // behind
+  Identity& far = scene.addIdentity("FAR", {90.0f, 10.0f, 0.0f});
+  Identity& near = scene.addIdentity("NEAR", {40.0f, -20.0f, 5.0f});
+  scene.addIdentity("ROCK", {10.0f, 0.0f, 0.0f});
+  giveDamage(far, 10);
+  giveDamage(near, 10);
+  EXPECT_EQ(press(kNearest), &near);
 }
 
 TEST_F(Targets, DestroyedTargetIsDroppedAtTheNextFrame) {
