@@ -15,12 +15,14 @@ constexpr std::array<float, 3> kGreen{0.0f, 1.0f, 0.0f};
 constexpr std::array<float, 3> kBlue{0.0f, 0.0f, 1.0f};
 
 // Whether the path from `start` to `end` goes from one side of the face's plane to the other;
-// a path that starts or ends on the plane does not cross it.
-bool crossesPlane(const CollisionFace& face, const Vec3& start, const Vec3& end) {
+// a path that starts or ends on the plane does not cross it. With `inwardOnly`, only a path from
+// the side the normal faces to the back counts: one leaving from behind is on its way out.
+bool crossesPlane(const CollisionFace& face, const Vec3& start, const Vec3& end, bool inwardOnly) {
   const Vec3& first = face.corners.front();
   const float endSide = dot(face.normal, first - end);
   const float startSide = dot(face.normal, first - start);
-  return (startSide > 0.0f && endSide < 0.0f) || (startSide < 0.0f && endSide > 0.0f);
+  const bool inward = startSide < 0.0f && endSide > 0.0f;
+  return inward || (!inwardOnly && startSide > 0.0f && endSide < 0.0f);
 }
 
 // Whether `point` lies inside the face's edges: at every corner it must lie on the inner side of
@@ -73,8 +75,11 @@ void registerHit(Identity& identity, const CollisionFace& face, float frameStep)
   identity.motion.velocity = {0.0f, 0.0f, 0.0f};
 }
 
-bool hits(const CollisionFace& face, const Vec3& start, const Vec3& end, DebugLines* debugLines) {
-  return !face.corners.empty() && crossesPlane(face, start, end) &&
+// A craft that starts behind a face (inside a hull it overlaps) is not held by it on its way
+// out, or two craft that touch would stay welded; a shot is stopped from either side.
+bool hits(const Identity& mover, const CollisionFace& face, const Vec3& start, const Vec3& end,
+          DebugLines* debugLines) {
+  return !face.corners.empty() && crossesPlane(face, start, end, !isShot(mover)) &&
          liesInside(face, start, debugLines);
 }
 
@@ -88,7 +93,7 @@ float collide(Identity& identity, const Vec3& displacement, float distance, Coll
   const Vec3 end = start + displacement;
   float left = distance;
   const auto test = [&](CollisionFace& face) {
-    if (!hits(face, start, end, debugLines)) return;
+    if (!hits(identity, face, start, end, debugLines)) return;
     registerHit(identity, face, frameStep);
     left = 0.0f;
   };

@@ -9,7 +9,8 @@ namespace vev {
 
 // Tests the Identity's path from its position along `displacement` (`distance` long) against the
 // collision faces of the other Identities in `world`. Each face whose plane the path crosses
-// strictly, and inside whose edges the start point lies, is hit: the Identity's sound gets a play
+// strictly (a craft that is not a shot: only from the side the face's normal faces), and inside
+// whose edges the start point lies, is hit: the Identity's sound gets a play
 // request, a shot turns into an explosion, its damage `power` is charged to the face's owner
 // node, and it stops. Returns the distance left to travel: unchanged, or 0 once stopped.
 // `frameStep` starts the explosion clock. When `debugLines` is given, every face is tested and

@@ -291,6 +291,19 @@ TEST_F(Collide, DebugLinesShowEveryVertexTestedUpToTheFirstFailure) {
   EXPECT_TRUE(lines.empty());
 }
 
+// The hull faces the shooter: a craft behind it (inside the target) leaves freely, one outside
+// is stopped; a shot is stopped from either side.
+TEST_F(Collide, CraftBehindAFaceLeavesThroughItWhileShotsHitItFromBothSides) {
+  CollisionWorld world(scene.model);
+  const auto flyShooter = [&](float x, float dx) {
+    shooter.pose.position = {x, 0.0f, 0.0f};
+    return collide(shooter, {dx, 0.0f, 0.0f}, std::fabs(dx), world, 0.04f);
+  };
+  EXPECT_EQ(flyShooter(5.5f, -1.0f), 1.0f);
+  EXPECT_EQ(flyShooter(4.5f, 1.0f), 0.0f);
+  EXPECT_EQ(collideFrom({5.5f, 0.0f, 0.0f}, {-1.0f, 0.0f, 0.0f}), 0.0f);
+}
+
 TEST_F(Collide, DamageCounterStopsAtItsLimitInsteadOfWrapping) {
   shotIdentity->damage->power = 30000;
   hull.hits = 30000;
