@@ -16,5 +16,7 @@ inline constexpr std::string_view kRunUsage =
 inline constexpr std::string_view kBenchUsage =
     "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "
     "[--json OUT] [--pilot demo|attack]\n";
+inline constexpr std::string_view kFightUsage =
+    "usage: vev-scene fight [--frames N] [--throttle PERCENT] [--json OUT]\n";
 
 }  // namespace vev

@@ -11,5 +11,6 @@ int runDump(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runRun(const std::vector<std::string>& args);
 int runBench(const std::vector<std::string>& args);
+int runFight(const std::vector<std::string>& args);
 
 }  // namespace vev

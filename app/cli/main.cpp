@@ -30,6 +30,8 @@ constexpr Command kCommands[] = {
      vev::kRunUsage},
     {"bench", vev::runBench, "bench (--demo | FILE...)  time the stages of the frame",
      vev::kBenchUsage},
+    {"fight", vev::runFight, "fight [--json OUT]      fly the balance table of the demonstration",
+     vev::kFightUsage},
 };
 
 void printUsage(std::FILE* out) {
