@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "app/load_findings.h"
 #include "app/news.h"
 #include "scenefile/load_report.h"
 #include "scenefile/loader.h"
@@ -191,6 +192,7 @@ bool addSceneFile(ViewState& view, const std::string& path,
     view.news.push_back(unreadableNews(path));
     return false;
   }
+  noteLoadedParts(report);
   view.news.push_back(addedNews(*lastIdentity(view.model.scene.get()), path, report));
   return true;
 }

@@ -17,13 +17,13 @@ std::string loadedNews(std::string_view what, const Identity& identity, std::str
                        const LoadReport& report) {
   const std::string file = fileNameOf(path);
   std::string news = std::string(what) + " " + toldName(identity) + " from " + file;
-  const int linesWithFindings = report.linesWithFindings();
-  if (linesWithFindings > 0) {
-    news += ": " + std::to_string(linesWithFindings) +
-            (linesWithFindings == 1 ? " line" : " lines") + " skipped; run vev-scene check " + file;
+  const std::size_t findings = report.findings().size();
+  if (findings > 0) {
+    news += ": " + std::to_string(findings) + (findings == 1 ? " finding" : " findings") +
+            "; run vev-scene check " + file;
   }
   if (!report.silentSounds().empty()) {
-    news += (linesWithFindings > 0 ? "; " : ": ") + silentSoundsNews(file, report.silentSounds());
+    news += (findings > 0 ? "; " : ": ") + silentSoundsNews(file, report.silentSounds());
   }
   return news;
 }

@@ -17,8 +17,8 @@ std::string toldName(const Identity& identity);
 
 std::string destroyedNews(const Identity& identity);
 std::string controllingNews(const Identity& identity);
-// "Added NAME from FILE", with ": N lines skipped; run vev-scene check FILE" when the check of
-// the file found something on N lines, and the silent sounds' news when the report has any.
+// "Added NAME from FILE", with ": N findings; run vev-scene check FILE" when the check of the
+// file found N things, and the silent sounds' news when the report has any.
 // FILE is the file's name without its folder.
 std::string addedNews(const Identity& identity, std::string_view path, const LoadReport& report);
 std::string unreadableNews(std::string_view path);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/load_findings.h"
 #include "app/news.h"
 #include "model/kinematics.h"
 #include "scenefile/load_report.h"
@@ -114,6 +115,7 @@ void reloadSceneFile(ViewState& view, const std::string& path,
     replaced.push_back({olds[i], fresh});
   }
   redirectReferences(model, replaced);
+  noteLoadedParts(report);
   releaseUnusedSounds(view.sounds, model.scene.get());
   view.news.push_back(reloadedNews(*replaced.front().fresh, path, report));
 }

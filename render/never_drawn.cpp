@@ -7,6 +7,9 @@ namespace vev {
 std::string whyNeverDrawn(const SceneNode& node) {
   const std::string named =
       node.kind + (node.name.empty() ? " without a name " : " \"" + node.name + "\" ");
+  if (node.shape && !node.pose && (solidBuilder(node.kind) || node.kind == "EXPLOSION")) {
+    return named + "has no pose (no `pos`, `tang` or `norm` line) and is not drawn";
+  }
   if ((node.kind == "QUAD" || node.kind == "SMQUAD") && !quadCanBeBuilt(node)) {
     return named + "has fewer than three vertices and is not drawn";
   }

@@ -1,6 +1,8 @@
 #include "scenefile/asset_refs.h"
 
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "model/path.h"
 #include "model/regular_file.h"
@@ -24,11 +26,41 @@ std::string whyUnreadable(const std::string& path, const char* otherwise) {
   return notAFile.empty() ? otherwise : notAFile;
 }
 
+// A file beside `path` whose name is the name of `path` followed by "-...": the file an author
+// meant when a texture name was cut at its first "-"; empty when there is none.
+std::string nameCutAtMinus(const std::string& path) {
+  const std::filesystem::path native(nativePath(path));
+  std::error_code error;
+  const std::string prefix = native.filename().string() + "-";
+  const std::filesystem::path folder = native.has_parent_path() ? native.parent_path() : ".";
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind(prefix, 0) == 0) return name;
+  }
+  return {};
+}
+
+std::string whyNoBitmap(const std::string& path) {
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  if (!notAFile.empty()) return notAFile;
+  std::error_code error;
+  if (!std::filesystem::exists(nativePath(path), error)) {
+    const std::string meant = nameCutAtMinus(path);
+    if (meant.empty()) return "does not exist";
+    return "does not exist: a texture name ends at its first `-`, which starts the mapping "
+           "number, so `" +
+           meant + "` cannot be named; rename it without `-`";
+  }
+  std::string why;
+  readBitmapFile(nativePath(path), &why);
+  return "cannot be read as a bitmap: it " + why;
+}
+
 // Told for every line that names the file, not only the first.
 void checkTexture(SceneReader& reader, const TextureEntry& texture) {
   const std::string file = "file `" + texture.path + "` ";
   if (!texture.loaded) {
-    reader.noteField(file + whyUnreadable(texture.path, "cannot be read as a bitmap"));
+    reader.noteField(file + whyNoBitmap(texture.path));
     return;
   }
   switch (lookOf(texture.header)) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 #include "model/regular_file.h"
 
@@ -81,29 +82,47 @@ bool hasBoundedSides(std::int64_t width, std::int64_t height) {
          height <= kMaxBitmapSide;
 }
 
+std::string truncation(std::uint64_t had, std::uint64_t needed) {
+  return "is truncated: it ends at byte " + std::to_string(had) + " of the " +
+         std::to_string(needed) + " its header announces";
+}
+
 }  // namespace
 
-std::optional<Bitmap> readBitmapFile(const std::string& path) {
+std::optional<Bitmap> readBitmapFile(const std::string& path, std::string* why) {
+  const auto refuse = [why](std::string reason) {
+    if (why) *why = std::move(reason);
+    return std::nullopt;
+  };
   const FileHandle file = openRegularStream(path);
-  if (!file) return std::nullopt;
+  if (!file) return refuse("cannot be opened");
   std::FILE* in = file.get();
 
   const std::vector<std::uint8_t> fileHeader = readUpTo(in, kFileHeaderSize);
   if (fileHeader.size() < kFileHeaderSize || readU16(fileHeader.data()) != kSignature) {
-    return std::nullopt;
+    return refuse("does not start as a bitmap does (with `BM`)");
   }
   const std::uint32_t pixelOffset = readU32(fileHeader.data() + kPixelOffsetField);
-  if (pixelOffset < kFileHeaderSize + kInformationFieldsSize) return std::nullopt;
+  if (pixelOffset < kFileHeaderSize + kInformationFieldsSize) {
+    return refuse("puts its pixels at byte " + std::to_string(pixelOffset) +
+                  ", inside its own header");
+  }
 
   Bitmap bitmap;
   bitmap.header = readUpTo(in, pixelOffset - kFileHeaderSize);
-  if (bitmap.header.size() < pixelOffset - kFileHeaderSize) return std::nullopt;
+  if (bitmap.header.size() < pixelOffset - kFileHeaderSize) {
+    return refuse(truncation(kFileHeaderSize + bitmap.header.size(), pixelOffset));
+  }
   const std::uint8_t* info = bitmap.header.data();
   bitmap.width = readI32(info + kWidthField);
   bitmap.height = readI32(info + kHeightField);
   bitmap.bitsPerPixel = readU16(info + kBitsPerPixelField);
   bitmap.compression = readU32(info + kCompressionField);
-  if (!hasBoundedSides(bitmap.width, bitmap.height)) return std::nullopt;
+  if (!hasBoundedSides(bitmap.width, bitmap.height)) {
+    return refuse("is " + std::to_string(bitmap.width) + " x " + std::to_string(bitmap.height) +
+                  " pixels: a texture is at most " + std::to_string(kMaxBitmapSide) +
+                  " pixels a side");
+  }
 
   // The rows of a converted image are what its width and height need, padded; uncompressed files
   // often carry 0 or a wrong value in the size field. Other formats are read as the size field
@@ -118,7 +137,11 @@ std::optional<Bitmap> readBitmapFile(const std::string& path) {
   const std::int64_t needed =
       sizedByRows ? rows * rowBytes(bitmap.bitsPerPixel, bitmap.width) : imageSize;
   bitmap.pixels = readUpTo(in, static_cast<std::size_t>(wanted));
-  if (static_cast<std::int64_t>(bitmap.pixels.size()) < needed) return std::nullopt;
+  if (static_cast<std::int64_t>(bitmap.pixels.size()) < needed) {
+    const std::string compressed = bitmap.compression == kUncompressed ? "" : "is compressed, and ";
+    return refuse(compressed + truncation(pixelOffset + bitmap.pixels.size(),
+                                          static_cast<std::uint64_t>(pixelOffset + needed)));
+  }
   return bitmap;
 }
 

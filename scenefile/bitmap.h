@@ -18,8 +18,8 @@ struct Bitmap {
 };
 
 // Reads a BMP file; nothing when it cannot be opened, is no bitmap, or its sizes and offsets do
-// not fit the bytes it holds.
-std::optional<Bitmap> readBitmapFile(const std::string& path);
+// not fit the bytes it holds, with the reason in `why` when given ("is truncated: ...").
+std::optional<Bitmap> readBitmapFile(const std::string& path, std::string* why = nullptr);
 
 // What a textured face shows of a bitmap with this information block (as readBitmapFile reads
 // it): its picture (24-bit uncompressed rows stored bottom row first), black (any other format),

@@ -12,6 +12,10 @@ std::string plural(int count, const char* one, const char* many) {
 
 std::string shapeCause(const FieldTally& tally) {
   if (tally.freeText) return "has no `-` after its file name";
+  if (tally.tabColumn > 0) {
+    return "has a tab at column " + std::to_string(tally.tabColumn) +
+           ", but only a space separates values: the tab is read as part of a value";
+  }
   if (tally.leadingBlank) {
     return "starts with a blank, which makes an empty first value (read as 0)";
   }
@@ -48,6 +52,11 @@ void FieldTally::observe(int c) {
     lineEnded = true;
     trailingBlank = previous == ' ' && valuesOnLine > 0;
     return;
+  }
+  ++charactersRead;
+  // The keyword starts its line and "=" follows it.
+  if (c == '\t' && tabColumn == 0) {
+    tabColumn = static_cast<int>(keyword.size()) + 1 + charactersRead;
   }
   const bool afterBlank = previous == ' ' || previous == EOF;
   if (c == ' ' && previous == EOF) leadingBlank = true;

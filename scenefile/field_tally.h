@@ -20,6 +20,8 @@ struct FieldTally {
   bool vertexList = false;     // any number of x y z triples
   bool freeText = false;       // a text or a file name: its words are not values
   std::string valueProblem;    // the first value that is not what its field holds
+  int charactersRead = 0;      // of the value's own line, after "="
+  int tabColumn = 0;           // the line's column (from 1) of its first tab after "=", or 0
   int previous = EOF;          // nothing of the value read yet
 
   // Takes the next character read for the value (EOF included).

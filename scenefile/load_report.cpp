@@ -14,14 +14,4 @@ void LoadReport::note(int line, std::string message) {
   findings_.insert(after, LoadFinding{line, std::move(message)});
 }
 
-int LoadReport::linesWithFindings() const {
-  int lines = 0;
-  int last = -1;
-  for (const LoadFinding& finding : findings_) {
-    lines += finding.line != last ? 1 : 0;
-    last = finding.line;
-  }
-  return lines;
-}
-
 }  // namespace vev

@@ -22,8 +22,6 @@ class LoadReport {
 
   // In line order; findings of one line in the order they were noted.
   const std::vector<LoadFinding>& findings() const { return findings_; }
-  // How many lines have a finding.
-  int linesWithFindings() const;
 
   // Sound lines left silent because the scene's sound table is full: not a fault of the file.
   void noteSilentSound(int line) { silentSounds_.push_back(line); }

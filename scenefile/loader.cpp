@@ -96,6 +96,7 @@ bool loadSceneStream(std::FILE* file, const std::string& path, ModelState& model
   identity.directory = directory;
   identity.sourcePath = path;
   identity.nodes = readSections(input, identity);
+  if (reader.reporting()) noteFractionColours(reader);
   model.frameReady = 1;
   return true;
 }

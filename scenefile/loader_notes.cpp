@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
+#include "model/number_text.h"
 #include "scenefile/bitmap.h"
 #include "scenefile/section_readers.h"
 
@@ -69,6 +71,8 @@ void noteMissingChildren(SceneReader& reader, const std::vector<DeclaredChildren
 namespace {
 
 constexpr int kCannonRangeSlot = 3;
+constexpr int kFlameDiameterSlot = 1;
+constexpr int kFlameLengthSlot = 2;
 
 std::string sectionNamed(const SceneNode& node) {
   return node.kind + (node.name.empty() ? "" : " \"" + node.name + "\"");
@@ -91,6 +95,34 @@ std::string missingAxes(const Pose& pose) {
   }
   return isZero(pose.tangent) ? "no `tang`, or a `tang` of 0 0 0"
                               : "no `norm`, or a `norm` of 0 0 0";
+}
+
+void noteCannonRange(SceneReader& reader, int line, const std::string& named,
+                     const SceneNode& node) {
+  const float* range = paramSlot(node, kCannonRangeSlot);
+  if (!range) {
+    reader.note(line, named + " has no `range`, so it never fires");
+  } else if (!(*range > 0.0f)) {
+    reader.note(line, named + " has a `range` of " +
+                          formatReal(*range, std::chars_format::general, 6) +
+                          ", so each shot is removed as soon as it is fired (`range` is in "
+                          "metres)");
+  }
+}
+
+// A negative flame turns the cone inside out: it points into the craft.
+void noteNegativeFlame(SceneReader& reader, int line, const std::string& named,
+                       const SceneNode& node) {
+  for (const auto& [slot, keyword] :
+       {std::pair{kFlameDiameterSlot, "flamediam"}, std::pair{kFlameLengthSlot, "flamelength"}}) {
+    const float* size = paramSlot(node, slot);
+    if (size && *size < 0.0f) {
+      reader.note(line, named + " has a negative `" + keyword + "` (" +
+                            formatReal(*size, std::chars_format::general, 6) +
+                            "): sizes are in metres and positive, so its flame is drawn "
+                            "inside out");
+    }
+  }
 }
 
 bool looksLikeFieldOrSection(const std::string& line) {
@@ -117,9 +149,8 @@ void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
       node.body->fireKey == 0) {
     reader.note(line, named + " has `controlactivate` but no `fire` key, so it never fires");
   }
-  if (node.kind == "LASERCANNON" && !paramSlot(node, kCannonRangeSlot)) {
-    reader.note(line, named + " has no `range`, so it never fires");
-  }
+  if (node.kind == "LASERCANNON") noteCannonRange(reader, line, named, node);
+  if (node.kind == "JET") noteNegativeFlame(reader, line, named, node);
   if (node.kind == "CAMERA" && node.pose && node.pose->zoom == 0.0f) {
     reader.note(line, named + " has no `zoom`, so it sees nothing");
   }
@@ -128,6 +159,14 @@ void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
     reader.note(line, named + " has " + missingAxes(*node.pose) +
                           ", so it has no axes: it collapses to a point and points nowhere");
   }
+}
+
+void noteFractionColours(SceneReader& reader) {
+  const ColourTally& colours = reader.colours();
+  if (colours.firstLine == 0 || colours.largest > 1) return;
+  reader.note(colours.firstLine,
+              "every colour of the file is at most 1, so everything it draws is nearly black "
+              "and clear: colours are in percent: 1 means 1 % (write 100 for full)");
 }
 
 void noteTitleLines(SceneReader& reader, const std::string& first, const std::string& second) {

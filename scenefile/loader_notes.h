@@ -24,6 +24,9 @@ void noteMissingEnd(SceneReader& reader);
 void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
                      const TextureList& textures);
 
+// Every colour the file gives is at most 1 %: written on a 0-1 scale.
+void noteFractionColours(SceneReader& reader);
+
 // One of the first two lines, which are the file's title, reads like a field or section line.
 void noteTitleLines(SceneReader& reader, const std::string& first, const std::string& second);
 

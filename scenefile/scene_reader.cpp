@@ -1,5 +1,6 @@
 #include "scenefile/scene_reader.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace vev {
@@ -166,6 +167,14 @@ void SceneReader::noteField(const std::string& message) {
 
 void SceneReader::noteSilentSound() {
   if (report_) report_->noteSilentSound(field_.line);
+}
+
+void SceneReader::tallyColour(std::int32_t largest) {
+  if (colours_.firstLine == 0) {
+    colours_.firstLine = field_.line;
+    colours_.largest = largest;
+  }
+  colours_.largest = std::max(colours_.largest, largest);
 }
 
 void SceneReader::noteValue(std::string message) {

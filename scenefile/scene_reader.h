@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -28,6 +29,12 @@ enum class KeywordEnd {
   value,    // at "=": the value follows on the same line
   line,     // at the line feed: the line has no value and matches no keyword
   section,  // at "*" or at the end of the file: the section is over
+};
+
+// The colour lines of a file, for telling one written on a 0-1 scale instead of in percent.
+struct ColourTally {
+  int firstLine = 0;         // 0 while no colour was read
+  std::int32_t largest = 0;  // the largest component of any colour, in percent
 };
 
 struct Keyword {
@@ -89,6 +96,9 @@ class SceneReader {
   // Keeps the first value of the field that is not what the field holds, told at its end
   // unless the value ran over its line (then the values are not the ones written anyway).
   void noteValue(std::string message);
+  // Takes the largest component (in percent) of a colour read by the field being read.
+  void tallyColour(std::int32_t largest);
+  const ColourTally& colours() const { return colours_; }
 
  private:
   std::FILE* file_;
@@ -101,6 +111,7 @@ class SceneReader {
   LoadReport* report_;
   bool inField_ = false;  // a field's value is being read for the report
   FieldTally field_;
+  ColourTally colours_;
 };
 
 }  // namespace vev

@@ -1,5 +1,6 @@
 #include "scenefile/value_readers.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -110,6 +111,7 @@ std::array<float, 9> readMatrix(SceneReader& reader) {
 std::array<float, 4> readColour(SceneReader& reader) {
   std::array<float, 4> colour{};
   const std::array<std::int32_t, 4> percent = readIntegers<4>(reader);
+  if (reader.reporting()) reader.tallyColour(*std::max_element(percent.begin(), percent.end()));
   for (std::size_t i = 0; i < colour.size(); ++i) {
     colour[i] = static_cast<float>(percent[i]) * 0.01f;
   }

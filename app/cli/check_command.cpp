@@ -5,11 +5,11 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/load_findings.h"
 #include "app/news.h"
 #include "app/view_state.h"
 #include "model/path.h"
 #include "model/regular_file.h"
-#include "render/shape_builders.h"
 #include "scenefile/load_report.h"
 #include "scenefile/loader.h"
 #include "sound/openal_sound_library.h"
@@ -28,14 +28,6 @@ void printFinding(const std::string& path, const LoadFinding& finding) {
   std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
-// Nodes that load but that no frame can draw, so that nothing disappears without a word.
-void noteNeverDrawn(LoadReport& report) {
-  for (const LoadReport::Section& section : report.sections()) {
-    std::string reason = whyNeverDrawn(*section.node);
-    if (!reason.empty()) report.note(section.line, std::move(reason));
-  }
-}
-
 // Loads one file into a view of its own, so that what one file loads can neither cause nor
 // hide a finding in another; true when nothing was found.
 bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
@@ -48,7 +40,7 @@ bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
                 notAFile.empty() ? "cannot be opened as a scene file" : notAFile.c_str());
     return false;
   }
-  noteNeverDrawn(report);
+  noteLoadedParts(report);
   for (const LoadFinding& finding : report.findings()) printFinding(path, finding);
   for (const int line : report.silentSounds()) {
     std::printf("%s\n", silentSoundsNews(path, {line}).c_str());

@@ -127,6 +127,69 @@ TEST_F(CheckCommand, NodesThatNoFrameCanDrawAreNamed) {
             "unbuilt.zsf:10: RETIBEAM \"truss\" has more than 4096 cells and is not drawn\n");
 }
 
+// A 24-bit bitmap header claiming `width` x `height` pixels, followed by `pixelBytes` bytes.
+std::string bitmapBytes(std::uint32_t width, std::uint32_t height, std::size_t pixelBytes) {
+  std::string bytes = "BM";
+  for (const auto& [value, size] : {std::pair{54u + pixelBytes, 4},
+                                    {0u, 4},
+                                    {54u, 4},
+                                    {40u, 4},
+                                    {width, 4},
+                                    {height, 4},
+                                    {1u, 2},
+                                    {24u, 2},
+                                    {0u, 4}}) {
+    putLittleEndian(bytes, static_cast<std::uint32_t>(value), size);
+  }
+  return bytes + std::string(20 + pixelBytes, '\0');
+}
+
+// Mistakes that load without a word and make a part vanish or cost the frame: each file holds
+// one, and check names it at its line with the cause.
+TEST_F(CheckCommand, MistakesThatMakeAPartVanishAreToldWithTheirCause) {
+  const std::string head = "10 t\nsecond\nname=T\n";
+  const std::string posed = "pos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n";
+  std::string face = "verts=";
+  for (int i = 0; i < 100000; ++i) face += std::to_string(i % 7) + " " + std::to_string(i) + " 0 ";
+  face.back() = '\n';
+  write("hull-plate.bmp", bitmapBytes(4, 4, 48));
+  write("wide.bmp", bitmapBytes(9000, 4, 0));
+  write("cut.bmp", bitmapBytes(4, 4, 20));
+  const std::string cases[][2] = {
+      {head + "*QUAD\ndif=80 80 80 100\nverts=0 0 0 1 0 0 1 1 0\n*END\n",
+       ":4: QUAD without a name has no pose"},
+      {head + "*LASERCANNON\n" + posed + "fire=32 0 0\nrange=0\n*END\n",
+       ":4: LASERCANNON has a `range` of 0, so each shot is removed as soon as it is fired"},
+      {head + "*HUDSTRING\ntext=HI\ncolor=0 100 0 100\nlin=30\ncol=2\n*END\n",
+       ":4: HUDSTRING \"HI\" at `lin` 30, `col` 2 is outside the HUD's text grid"},
+      {head + "*QUAD\n" + posed + "dif=1 1 1 1\namb=0 0 1 1\nverts=0 0 0 1 0 0 1 1 0\n*END\n",
+       ":8: every colour of the file is at most 1, so everything it draws is nearly black and "
+       "clear: colours are in percent: 1 means 1 %"},
+      {head + "*JET\n" + posed + "flamediam=-1\nflamelength=4\n*END\n",
+       ":4: JET has a negative `flamediam` (-1)"},
+      {head + "*QUAD\n" + posed + "dif=80 80 80 100\n" + face + "*END\n",
+       ":4: QUAD has 100,000 vertices: about 200 ms a frame"},
+      {head + "*QUAD\npos=1\t2 3\n*END\n",
+       ":5: `pos` has a tab at column 6, but only a space "
+       "separates values"},
+      {head + "*QUAD\n" + posed + "texture=hull-plate.bmp-1\n*END\n",
+       "`texture` file `hull` does not exist: a texture name ends at its first `-`, which starts "
+       "the mapping number, so `hull-plate.bmp` cannot be named"},
+      {head + "*QUAD\n" + posed + "texture=wide.bmp-1\n*END\n",
+       "`texture` file `wide.bmp` cannot be read as a bitmap: it is 9000 x 4 pixels: a texture "
+       "is at most 8192 pixels a side"},
+      {head + "*QUAD\n" + posed + "texture=cut.bmp-1\n*END\n",
+       "`texture` file `cut.bmp` cannot be read as a bitmap: it is truncated: it ends at byte 74 "
+       "of the 102 its header announces"},
+  };
+  for (const auto& [scene, finding] : cases) {
+    write("mistake.zsf", scene);
+    const CheckRun run = check("mistake.zsf");
+    EXPECT_EQ(run.status, 1) << finding;
+    EXPECT_NE(run.out.find(finding), std::string::npos) << finding << "\n" << run.out;
+  }
+}
+
 TEST_F(CheckCommand, AFileThatCannotBeOpenedIsAFindingAndTheOthersAreChecked) {
   write("missing-end.zsf", "10 short\nsecond\nname=SHORT\n");
   const CheckRun run = check("no/such/file.zsf missing-end.zsf");
@@ -152,6 +215,8 @@ TEST_F(CheckCommand, WhatIsNoFileIsRefusedWithoutWaitingOnIt) {
             "/dev/zero: is a device, not a file\n"
             "folder.zsf: is a folder, not a file\n"
             "craft.zsf:4: `sound` file `pipe.wav` is a named pipe, not a file\n"
+            "craft.zsf:5: QUAD without a name has no pose (no `pos`, `tang` or `norm` line) and is "
+            "not drawn\n"
             "craft.zsf:6: `texture` file `pipe.bmp` is a named pipe, not a file\n");
 }
 

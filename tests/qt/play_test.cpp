@@ -47,7 +47,7 @@ class PlayTest : public QObject {
     QVERIFY(test.waitFrames(1));
     QVERIFY2(status.currentMessage().startsWith("Added an Identity with no name from junk.zsf: "),
              qPrintable(status.currentMessage()));
-    QVERIFY(status.currentMessage().endsWith("lines skipped; run vev-scene check junk.zsf"));
+    QVERIFY(status.currentMessage().endsWith("findings; run vev-scene check junk.zsf"));
   }
 
   void pauseHoldsTheSceneStillAndTheTitleNamesTheCraft() {

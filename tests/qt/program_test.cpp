@@ -129,7 +129,7 @@ class ProgramTest : public QObject {
         scene.path(), {{"ALSOFT_DRIVERS", "null"}});
     QCOMPARE(run.status, 0);
     QVERIFY2(run.errors.contains("Added BOX from box.zsf\n"), qPrintable(run.errors));
-    QVERIFY2(run.errors.contains("Added an Identity with no name from junk.zsf: 1 line skipped; "
+    QVERIFY2(run.errors.contains("Added an Identity with no name from junk.zsf: 2 findings; "
                                  "run vev-scene check junk.zsf\n"),
              qPrintable(run.errors));
   }

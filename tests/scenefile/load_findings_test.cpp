@@ -240,11 +240,12 @@ TEST_F(LoadFindings, EveryLineNamingATextureThatCannotBeShownIsTold) {
       findings(kHead + "*QUAD\ntexture=missing.bmp-1\n*QUAD\ntexture=missing.bmp-1\n"
                        "texture=palette.bmp-1\ntexture=text.bmp-1\ntexture=hull.bmp\npos=0 0 -1\n"
                        "*END\n"),
-      (Findings{"5: `texture` file `" + inDir("missing.bmp") + "` cannot be read as a bitmap",
-                "7: `texture` file `" + inDir("missing.bmp") + "` cannot be read as a bitmap",
+      (Findings{"5: `texture` file `" + inDir("missing.bmp") + "` does not exist",
+                "7: `texture` file `" + inDir("missing.bmp") + "` does not exist",
                 "8: `texture` file `" + inDir("palette.bmp") +
                     "` is not an uncompressed 24-bit bitmap, so it shows black",
-                "9: `texture` file `" + inDir("text.bmp") + "` cannot be read as a bitmap",
+                "9: `texture` file `" + inDir("text.bmp") +
+                    "` cannot be read as a bitmap: it does not start as a bitmap does (with `BM`)",
                 "10: `texture` has no `-` after its file name; line 11 is read as part of "
                 "it"}));
 }
