@@ -73,7 +73,8 @@ void drawFrame(ViewState& view, const std::function<void()>& present, FrameTimin
   DrawList drawList = rebuildPolygons(view.model, render);
   if (timings) stageMs(*timings, FrameStage::rebuild) = millisecondsSince(start);
   start = Clock::now();
-  drawPolygonList(drawList, *view.model.viewerPose, view.textureCache, view.textures, render);
+  const ViewVolume volume(*view.model.viewerPose, view.viewport.aspect);
+  drawPolygonList(drawList, volume, view.textureCache, view.textures, render);
   drawLineSegments(view.collisionLines);
   if (present) present();
   if (timings) stageMs(*timings, FrameStage::draw) = millisecondsSince(start);

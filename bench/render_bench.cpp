@@ -94,7 +94,8 @@ void BM_DrawPolygonList(benchmark::State& state, char shading) {
   for (auto _ : state) {
     clearFrame(0, 0.0f, 0.0f, 0.0f);
     setCamera(viewport, *model.activeCamera, model.viewerPose);
-    drawPolygonList(drawList, *model.viewerPose, cache, scene->textures, settings);
+    drawPolygonList(drawList, ViewVolume(*model.viewerPose, viewport.aspect), cache,
+                    scene->textures, settings);
     glFinish();
   }
   countPerFrame(state, drawList);

@@ -6,12 +6,13 @@
 
 namespace vev {
 
-void cullByRange(DrawList& drawList, const Pose& camera) {
+void cullOutsideView(DrawList& drawList, const ViewVolume& view) {
+  const Vec3& eye = view.camera().position;
   for (Polygon* polygon : drawList) {
-    polygon->visible = std::any_of(polygon->vertices.begin(), polygon->vertices.end(),
-                                   [&](const PolygonVertex& vertex) {
-                                     return length(vertex.position - camera.position) < kFarPlane;
-                                   });
+    const bool inRange = std::any_of(
+        polygon->vertices.begin(), polygon->vertices.end(),
+        [&](const PolygonVertex& vertex) { return length(vertex.position - eye) < kFarPlane; });
+    polygon->visible = inRange && !view.excludes(polygon->vertices);
   }
 }
 

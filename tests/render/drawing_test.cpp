@@ -36,7 +36,7 @@ class DrawingTest : public GlTest {
   void draw(std::vector<Polygon>& polygons) {
     DrawList list;
     for (Polygon& p : polygons) list.push_back(&p);
-    drawPolygonList(list, camera_, cache_, textures_, settings_);
+    drawPolygonList(list, ViewVolume(camera_, viewport_.aspect), cache_, textures_, settings_);
   }
 
   // A 2 x 2 texture: bottom row red, green; top row blue, white.
@@ -215,14 +215,21 @@ TEST(DrawOrder, BlendedPolygonsMoveBehindTheLastInTheirOrder) {
   EXPECT_EQ(opaqueLast, (DrawList{&p[1], &p[4], &p[0]}));
 }
 
-TEST(DrawOrder, RangeCullKeepsPolygonsWithOneVertexInRange) {
+TEST(DrawOrder, CullKeepsEveryFaceThatCanReachAPixel) {
   Polygon near = square(7999.0f, 1.0f, kRed);
   near.vertices[2].position[0] = 20000.0f;
   Polygon far = square(8000.0f, 0.0f, kRed);
-  DrawList list{&near, &far};
-  cullByRange(list, cameraAt({0.0f, 0.0f, 0.0f}));
-  EXPECT_EQ(near.visible, 1);
-  EXPECT_EQ(far.visible, 0);
+  Polygon behind = square(-5.0f, 1.0f, kRed);
+  Polygon wall = square(5.0f, 100.0f, kRed);  // every corner outside, the middle in view
+  Polygon aside = square(5.0f, 1.0f, kRed);
+  Polygon onEdge = square(5.0f, 1.0f, kRed);
+  for (PolygonVertex& vertex : aside.vertices) vertex.position[2] += 4.0f;
+  for (PolygonVertex& vertex : onEdge.vertices) vertex.position[2] += 2.5f;
+  DrawList list{&near, &far, &behind, &wall, &aside, &onEdge};
+  cullOutsideView(list, ViewVolume(cameraAt({0.0f, 0.0f, 0.0f}), 1.0f));
+  std::vector<int> visible;
+  for (const Polygon* polygon : list) visible.push_back(polygon->visible);
+  EXPECT_EQ(visible, (std::vector<int>{1, 0, 0, 1, 0, 1}));
 }
 
 }  // namespace

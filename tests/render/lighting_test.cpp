@@ -37,7 +37,7 @@ class LitQuadTest : public GlTest {
   void draw() {
     DrawList list;
     for (Polygon& p : polygons_) list.push_back(&p);
-    drawPolygonList(list, camera_, cache_, textures_, settings_);
+    drawPolygonList(list, ViewVolume(camera_, viewport_.aspect), cache_, textures_, settings_);
   }
 
   // The colour the light gives a vertex at `position`, computed here in double precision.
