@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/build_context.h"
+#include "render/parallel_for.h"
 #include "render/shape_builders.h"
 
 namespace vev {
@@ -52,9 +53,15 @@ void rebuildIdentity(Identity& identity, const BuildContext& context) {
 DrawList rebuildPolygons(ModelState& model, const RenderSettings& settings) {
   const Pose& camera = model.activeCamera ? *model.activeCamera : model.freeCamera;
   const BuildContext context{camera, model.lightDirection, model.frameStepSeconds(), settings};
-  DrawList drawList;
+  std::vector<Identity*> identities;
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    rebuildIdentity(*identity, context);
+    identities.push_back(identity);
+  }
+  // Each Identity is rebuilt wholly by one thread from its own nodes, so the faces do not depend
+  // on how many threads there are.
+  parallelFor(identities.size(), [&](std::size_t i) { rebuildIdentity(*identities[i], context); });
+  DrawList drawList;
+  for (Identity* identity : identities) {
     for (Polygon& polygon : identity->polygons) drawList.push_back(&polygon);
   }
   return drawList;

@@ -10,7 +10,7 @@ namespace vev {
 // rebuilt every frame), seen from the active camera, and returns this frame's draw list: every
 // Identity's polygons in scene order. A rebuilt node's faces move to the end of its Identity's
 // list. A destroyed Identity keeps only its explosions. The pointers stay valid until the next
-// rebuild.
+// rebuild. The Identities are rebuilt side by side on the machine's cores.
 DrawList rebuildPolygons(ModelState& model, const RenderSettings& settings);
 
 }  // namespace vev
