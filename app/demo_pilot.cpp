@@ -30,8 +30,11 @@ void releaseAllPilotKeys(ModelState& model) {
 
 void flyAttack(ModelState& model) {
   if (!model.controlled) return;
+  const Traffic traffic = trafficOf(model.scene.get());
   for (Identity* it = model.scene.get(); it; it = it->next.get()) {
-    if (it != model.controlled) pressAttackKeys(*it, *model.controlled, model.frameStepSeconds());
+    if (it != model.controlled) {
+      pressAttackKeys(*it, *model.controlled, traffic, model.frameStepSeconds());
+    }
   }
 }
 

@@ -31,9 +31,9 @@ const DemoRow kDemoRows[] = {
     {"sw\\cruiser.ssp.zsf", "ZETA 1", "PAULO SERTA", "EVIL", {kT, kDown, kRight}, {60, 30, 60}},
     {"sw\\golden-bird.ssp.zsf", "CETI 1", "ANDRE VALMOR", "EVIL", {kT, kDown, kRight}, {60, 0, 0}},
     {"sw\\black-bird.ssp.zsf", "CETI 2", "ANDRE VALMOR", "EVIL", {kT, kDown, kRight}, {60, 0, 30}},
-    {"sw\\cyphora.ssp.zsf", "ROMEO 1", "ANDRE VALMOR", "EVIL", {kT, kUp, kLeft}, {60, 33, 0}},
-    {"sw\\cyphora.ssp.zsf", "ROMEO 2", "ANDRE VALMOR", "EVIL", {kT, kUp, kLeft}, {60, 30, 0}},
-    {"sw\\m-bird.ssp.zsf", "ZETA 1", "PAULO SERTA", "EVIL", {kT, kDown, kRight}, {120, 0, 40}},
+    {"sw\\cyphora.ssp.zsf", "ROMEO 1", "ANDRE VALMOR", "EVIL", {kT, kUp, kLeft}, {60, 33, -12}},
+    {"sw\\cyphora.ssp.zsf", "ROMEO 2", "ANDRE VALMOR", "EVIL", {kT, kUp, kLeft}, {60, 30, 12}},
+    {"sw\\m-bird.ssp.zsf", "ZETA 2", "PAULO SERTA", "EVIL", {kT, kDown, kRight}, {120, 0, 40}},
 };
 
 constexpr const char* kSurroundings = "sw\\exp_scene.zsf";

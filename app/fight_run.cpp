@@ -70,14 +70,26 @@ class DamageLedger {
       }
     }
     if (received.count(model.controlled)) result.taken += received[model.controlled];
+    // A shot may cross several faces of its victim in one step: the victim's damage is shared
+    // among the shots that hit it, in proportion to their power.
+    std::map<const Identity*, std::vector<const Identity*>> shotsAt;
     const float frameStep = model.frameStepSeconds();
     for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
       if (!isShot(*it) || !explodedThisStep(*it, frameStep)) continue;
-      const Identity* victim = nearest(received, it->pose.position);
-      if (!victim) continue;
-      const int amount = std::min<int>(it->damage ? it->damage->power : 0, received[victim]);
-      received[victim] -= amount;
-      charge(shooterOf(*it, model.scene.get()), victim, amount, model.controlled, result);
+      if (const Identity* victim = nearest(received, it->pose.position)) {
+        shotsAt[victim].push_back(it);
+      }
+    }
+    for (const auto& [victim, shots] : shotsAt) {
+      int power = 0;
+      for (const Identity* shot : shots) power += shot->damage ? shot->damage->power : 0;
+      int left = received[victim];
+      for (std::size_t i = 0; i < shots.size() && power > 0; ++i) {
+        const int own = shots[i]->damage ? shots[i]->damage->power : 0;
+        const int amount = i + 1 == shots.size() ? left : received[victim] * own / power;
+        left -= amount;
+        charge(shooterOf(*shots[i], model.scene.get()), victim, amount, model.controlled, result);
+      }
     }
   }
 
@@ -159,9 +171,9 @@ FightResult flyFight(const FightSetup& setup) {
   const ScriptedGunner gunner(static_cast<float>(setup.throttlePercent) / 100.0f);
   const float frameStep = view.model.frameStepSeconds();
   DamageLedger ledger;
-  for (int frame = 1; frame <= setup.frames && !result.playerDestroyed; ++frame) {
+  for (int frame = 1; frame <= setup.frames; ++frame) {
     FrameInputs inputs = takeFrameInputs(view);
-    if (setup.opponent >= 0) inputs.keys = gunner.keys(*player, wanted, frameStep);
+    if (setup.opponent >= 0 && player) inputs.keys = gunner.keys(*player, wanted, frameStep);
     ledger.before(view.model);
     stepFrame(view, inputs);
     ledger.after(view.model, result);
@@ -171,7 +183,10 @@ FightResult flyFight(const FightSetup& setup) {
       result.targetDestroyed = now;
       wanted = nullptr;
     }
-    if (!inScene(view.model, player) || isDestroyed(*player)) result.playerDestroyed = now;
+    if (!result.playerDestroyed && (!inScene(view.model, player) || isDestroyed(*player))) {
+      result.playerDestroyed = now;
+      player = nullptr;
+    }
   }
   return result;
 }

@@ -17,6 +17,11 @@ KeyStates ScriptedGunner::keys(const Identity& craft, const Identity* wanted,
   }
   const float range = craft.pose.targetRange;
   const Vec3 towards = bearingDirection(craft.pose);
+  // About to ram the target, a player turns away from it.
+  if (range < kTooClose) {
+    pressSteeringKeys(craft, -1.0f * towards, frameStep, keys);
+    return keys;
+  }
   pressSteeringKeys(craft, towards, frameStep, keys);
   if (degreesBetween(craft.pose.tangent, towards) <= kSightsDegrees) {
     pressEveryFireKey(craft, range, keys);

@@ -8,10 +8,12 @@ namespace vev {
 // A player who sees only what the HUD shows of the target (its bearing, elevation and range) and
 // flies with the craft's own keys: holds the throttle at a fixed level, steps the target keys
 // until the wanted craft is the target (any craft once that one is gone), turns the nose onto it
-// and holds every fire key while it is within a small cone of the nose and in the cannons' reach.
+// and holds every fire key while it is within a small cone of the nose and in the cannons' reach;
+// closer than kTooClose it turns away instead.
 class ScriptedGunner {
  public:
   static constexpr float kSightsDegrees = 2.0f;
+  static constexpr float kTooClose = 40.0f;  // metres from the target, where it turns away
 
   explicit ScriptedGunner(float throttle) : throttle_(throttle) {}
 

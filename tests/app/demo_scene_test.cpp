@@ -46,7 +46,7 @@ TEST_F(DemoFolder, RowsWhoseFileIsMissingAreSkippedWhole) {
   EXPECT_EQ(list[0]->hudName3, "KT RERAVER");
   EXPECT_EQ(list[1]->hudName, "ROMEO 1");
   EXPECT_EQ(list[2]->hudName, "ROMEO 2");
-  EXPECT_EQ(list[3]->hudName, "ZETA 1");
+  EXPECT_EQ(list[3]->hudName, "ZETA 2");
   EXPECT_EQ(list[3]->hudName2, "PAULO SERTA");
   EXPECT_EQ(list[4]->hudName, "");
   for (Identity* craft : {list[1], list[2]}) {
@@ -66,8 +66,8 @@ TEST_F(DemoFolder, OffsetsMoveEachRowsCraftAndTheViewStartsOnThePlayer) {
   loadDemoScene(view.model, assets, dir.string());
   const auto list = identities();
   ASSERT_EQ(list.size(), 5u);
-  EXPECT_EQ(list[1]->pose.position, (Vec3{90, 33, 0})) << "drone file at x 30, moved by the row";
-  EXPECT_EQ(list[2]->pose.position, (Vec3{90, 30, 0}));
+  EXPECT_EQ(list[1]->pose.position, (Vec3{90, 33, -12})) << "drone file at x 30, moved by the row";
+  EXPECT_EQ(list[2]->pose.position, (Vec3{90, 30, 12}));
   EXPECT_EQ(list[3]->pose.position, (Vec3{120, 0, 40}));
   EXPECT_EQ(list[4]->pose.position, (Vec3{30, 0, 0}));
   EXPECT_EQ(view.model.activeCamera, list[0]->nodes->pose.get());

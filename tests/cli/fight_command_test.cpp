@@ -2,6 +2,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <map>
 #include <string>
 
 #include "tests/cli/scene_tool.h"
@@ -15,7 +16,7 @@ using vev::test::ScratchFolder;
 
 // The whole balance table, and the 50 % rows again on their own: the same rows, since every
 // fight starts afresh from the same scene and keys.
-TEST(Fight, TableOfEveryThrottleAndOpponentIsTheSameWhenFlownAgain) {
+TEST(Fight, TableIsTheSameWhenFlownAgainAndMeetsTheBalanceGoals) {
   const ScratchFolder folder("fight");
   const std::string all = (folder.path / "all.json").string();
   const std::string half = (folder.path / "half.json").string();
@@ -31,6 +32,32 @@ TEST(Fight, TableOfEveryThrottleAndOpponentIsTheSameWhenFlownAgain) {
     EXPECT_EQ(rows[inAll].toObject(), halfRows[i].toObject()) << i;
   }
   EXPECT_NE(run.out.find("passive"), std::string::npos) << run.out;
+
+  // Left alone, the player's craft falls within a minute to opponents that keep clear of it and
+  // loiter near the wreck; they seldom hit each other.
+  const QJsonObject passive = rows.last().toObject();
+  EXPECT_LE(passive["playerDestroyedSeconds"].toDouble(1e9), 60.0);
+  EXPECT_GE(passive["closestApproach"].toDouble(), 5.0);
+  EXPECT_LE(passive["farthestOpponent"].toDouble(), 1500.0);
+  int friendly = 0, opponents = 0;
+  for (const QJsonValue& row : rows) {
+    friendly += row["friendlyFire"].toInt();
+    opponents += row["opponentsDamage"].toInt();
+  }
+  EXPECT_LT(friendly * 20, opponents);
+  // The cruiser falls within a minute at 50 and 75 % throttle, and from 30 % up most fighters
+  // fall within 30 s while the player's craft still flies (the goal is all of them).
+  std::map<int, int> fightersWon;
+  for (const QJsonValue& value : rows) {
+    const QJsonObject row = value.toObject();
+    const QString target = row["target"].toString();
+    const int throttle = row["throttle"].toInt();
+    const double fell = row["targetDestroyedSeconds"].toDouble(1e9);
+    if (target == "ZETA 1" && (throttle == 50 || throttle == 75)) EXPECT_LE(fell, 60.0) << throttle;
+    if (target == "ZETA 1" || target == "passive" || throttle < 30) continue;
+    fightersWon[throttle] += fell <= 30.0 && row["playerDestroyedSeconds"].toDouble(1e9) > fell;
+  }
+  for (const auto& [throttle, won] : fightersWon) EXPECT_GE(won, 3) << throttle;
 }
 
 }  // namespace
