@@ -41,6 +41,7 @@ constexpr Command kCommands[] = {
     {kTogglePause, "", "Pause", CommandKind::Toggle},
     {kToggleFullScreen, "", "Full Screen", CommandKind::Toggle},
     {kToggleWatch, "", "Reload changed files", CommandKind::Toggle},
+    {kFlyCraft, "", "Fly a craft…", CommandKind::Action},
 };
 
 constexpr int kToolbar[] = {
@@ -142,10 +143,13 @@ std::optional<bool> commandChecked(int id, const Settings& settings) {
 void runCommand(ViewState& view, int id, const SceneFileChooser& chooseSceneFile) {
   Settings& settings = view.settings;
   switch (id) {
-    case kAddIdentity: {
+    case kAddIdentity:
+    case kFlyCraft: {
       std::string file = chooseSceneFile ? chooseSceneFile() : std::string();
       if (!file.empty()) {
-        view.commands.emplace_back(GameCommand::Kind::addFile, std::move(file));
+        view.commands.emplace_back(
+            id == kAddIdentity ? GameCommand::Kind::addFile : GameCommand::Kind::flyFile,
+            std::move(file));
       }
       return;
     }

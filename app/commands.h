@@ -37,6 +37,7 @@ enum CommandId : int {
   kTogglePause = 32793,
   kToggleFullScreen = 32794,
   kToggleWatch = 32795,
+  kFlyCraft = 32796,
 };
 
 enum class CommandKind {

@@ -49,9 +49,12 @@ bool tick(ModelState& model, DemoPilot& pilot) {
   }
   if (pilot.attack) {
     flyAttack(model);
-  } else if (model.scene) {
-    for (Identity* it = model.scene->next.get(); it; it = it->next.get()) {
-      pressPilotKeys(it->keys, pilot.pilotTick);
+  } else {
+    // The player's craft is the controlled one (before the first frame, the first), wherever
+    // it stands in the list.
+    const Identity* player = model.controlled ? model.controlled : model.scene.get();
+    for (Identity* it = model.scene.get(); it; it = it->next.get()) {
+      if (it != player) pressPilotKeys(it->keys, pilot.pilotTick);
     }
   }
   return true;

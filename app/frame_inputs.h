@@ -11,13 +11,13 @@ namespace vev {
 // A command that changes the simulation, applied at the start of the step of the frame that
 // carries it.
 struct GameCommand {
-  enum class Kind { restart, nextIdentity, previousIdentity, addFile, pilot };
+  enum class Kind { restart, nextIdentity, previousIdentity, addFile, pilot, flyFile };
 
   explicit GameCommand(Kind kind, std::string file = {}, bool attack = false)
       : kind(kind), file(std::move(file)), attack(attack) {}
 
   Kind kind;
-  std::string file;  // addFile: the scene file
+  std::string file;  // addFile, flyFile: the scene file
   bool attack;       // pilot: the attack pilot flies from now on
 };
 

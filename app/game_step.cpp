@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "app/demo_pilot.h"
 #include "app/news.h"
+#include "app/own_craft.h"
 #include "app/restart.h"
 #include "sim/joystick_keys.h"
 #include "sim/node_kind.h"
@@ -85,6 +86,9 @@ void applyGameCommand(ViewState& view, const GameCommand& command) {
       return;
     case GameCommand::Kind::pilot:
       view.pilot.attack = command.attack;
+      return;
+    case GameCommand::Kind::flyFile:
+      flyCraftFile(view, command.file, view.onUnreadableTexture);
       return;
   }
 }

@@ -53,6 +53,16 @@ std::string reloadedNews(const Identity& identity, std::string_view path,
   return loadedNews("Reloaded", identity, path, report);
 }
 
+std::string flyingNews(const Identity& identity, std::string_view path, const LoadReport& report) {
+  return loadedNews("Flying", identity, path, report);
+}
+
+std::string noCraftNews(std::string_view path) {
+  const std::string notAFile = notAFileMessage(nativePath(path));
+  return "Cannot fly " + fileNameOf(path) + ": it " +
+         (notAFile.empty() ? "holds no craft" : notAFile);
+}
+
 std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines) {
   std::string news = "the scene names more than " + std::to_string(SoundTable::kSlotCount) +
                      " sounds; " + std::string(file) + ":" + std::to_string(lines.front());

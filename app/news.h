@@ -24,6 +24,10 @@ std::string addedNews(const Identity& identity, std::string_view path, const Loa
 std::string unreadableNews(std::string_view path);
 // "Reloaded NAME from FILE", told as for an added file.
 std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report);
+// "Flying NAME from FILE", told as for an added file.
+std::string flyingNews(const Identity& identity, std::string_view path, const LoadReport& report);
+// "Cannot fly FILE: it holds no craft", or "it is a named pipe, not a file" and the like.
+std::string noCraftNews(std::string_view path);
 // "the scene names more than 100 sounds; FILE:LINE is silent", or "FILE:LINE and N more are
 // silent" for several lines.
 std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines);

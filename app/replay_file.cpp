@@ -140,7 +140,7 @@ FrameInputs readFrame(Reader& in, const KeyStates& previous) {
   const std::uint64_t commands = in.number(kMostCommands);
   for (std::uint64_t i = 0; in.ok() && i < commands; ++i) {
     const auto kind = static_cast<GameCommand::Kind>(
-        in.number(static_cast<std::uint64_t>(GameCommand::Kind::pilot)));
+        in.number(static_cast<std::uint64_t>(GameCommand::Kind::flyFile)));
     std::string file = in.text();
     const bool attack = in.number(1) == 1;
     frame.commands.emplace_back(kind, std::move(file), attack);

@@ -1,6 +1,7 @@
 #include "app/restart.h"
 
 #include "app/demo_scene.h"
+#include "app/own_craft.h"
 
 namespace vev {
 
@@ -12,6 +13,10 @@ void restartDemonstration(ViewState& view, const std::string& dataDir,
   view.textureCache.forget();
   view.pilot = DemoPilot{};
   view.collisionLines.clear();
+  if (!view.ownFiles.empty()) {
+    loadOwnScene(view, view.ownFiles, onUnreadableTexture);
+    return;
+  }
   SceneAssets assets = view.assets(onUnreadableTexture);
   loadDemoScene(view.model, assets, dataDir);
 }

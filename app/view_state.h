@@ -51,6 +51,7 @@ struct ViewState {
   // reaches it as held.
   KeyStates pressedSinceStep{};
   std::string dataDir;                           // the folder holding the demonstration's sw/
+  std::vector<std::string> ownFiles;             // flown alone instead of the demonstration
   UnreadableTextureHandler onUnreadableTexture;  // told each texture a load cannot read
 };
 

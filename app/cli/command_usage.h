@@ -9,7 +9,8 @@ inline constexpr std::string_view kRenderUsage =
     "usage: vev-scene render FILE... -o OUT.png [--size WxH] [--camera free|N] "
     "[--shading s|f|w] [--no-textures] [--help-panel] [--frames K]\n";
 inline constexpr std::string_view kRunUsage =
-    "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--keys SCRIPT] "
+    "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--fly FILE] "
+    "[--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
     "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY]\n"
     "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";

@@ -5,12 +5,17 @@
 #include "app/cli/scene_files.h"
 #include "app/commands.h"
 #include "app/demo_scene.h"
+#include "app/own_craft.h"
 #include "sim/node_kind.h"
 
 namespace vev {
 
 bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& files) {
-  if (!demo) return loadSceneFiles(view, files);
+  if (!demo) {
+    const bool allLoaded = loadSceneFiles(view, files);
+    startThroughFirstCamera(view.model);
+    return allLoaded;
+  }
   const auto unreadable = [](const std::string& path) {
     std::fprintf(stderr, "Could Not read texture: %s\n", path.c_str());
   };

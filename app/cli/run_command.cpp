@@ -147,6 +147,10 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
     return 1;
   }
+  // As a command of the first frame, so that a recording of the run holds it.
+  if (!options->flyFile.empty()) {
+    view.commands.emplace_back(GameCommand::Kind::flyFile, options->flyFile);
+  }
   const std::int64_t frames =
       replay ? std::min<std::int64_t>(
                    options->frames > 0 ? options->frames : std::numeric_limits<std::int64_t>::max(),
@@ -177,6 +181,9 @@ int runRun(const std::vector<std::string>& args) {
         ok = false;
       }
     });
+    for (const std::string& news : std::exchange(view.news, {})) {
+      std::fprintf(stderr, "vev-scene run: %s\n", news.c_str());
+    }
     // The state's hash after the frame's step: equal on every machine, build and view.
     if (options->checksumEvery > 0 && frame % options->checksumEvery == 0) {
       std::printf("frame %" PRId64 " checksum %016llx\n", frame,

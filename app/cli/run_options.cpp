@@ -33,6 +33,7 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--json", textInto(options.jsonOutput));
   parser.option("--record", textInto(options.recordPath));
   parser.option("--replay", textInto(options.replayPath));
+  parser.option("--fly", textInto(options.flyFile));
   parser.option("--sound-wav", textInto(options.soundWav));
   parser.option("--pilot",
                 [&options](const std::string& value) { return parsePilot(value, options.attack); });
@@ -53,7 +54,8 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
   describeOptions(parser, options);
   if (!parser.parse(args, options.files, error)) return std::nullopt;
   if (!options.replayPath.empty()) {
-    if (options.demo || !options.files.empty() || !options.keyScript.empty() || options.attack) {
+    if (options.demo || !options.files.empty() || !options.keyScript.empty() || options.attack ||
+        !options.flyFile.empty()) {
       error = "--replay brings its own scene, pilot and keys";
       return std::nullopt;
     }

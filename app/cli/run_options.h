@@ -19,6 +19,7 @@ struct RunOptions {
   std::string jsonOutput;
   std::string recordPath;  // the run's inputs as a replay
   std::string replayPath;  // a replay to fly instead of a scene and a key script
+  std::string flyFile;     // --fly: its craft put in the player's place at the first frame
   std::string soundWav;    // the run's sound as a WAV file, in real time; empty: silent
   bool helpPanel = false;  // show the control panel of the controlled Identity
   bool attack = false;     // --pilot attack: the computer-flown craft fight the controlled one

@@ -206,6 +206,19 @@ Json soundsJson(const SoundRegistry& sounds) {
   return json;
 }
 
+// What the view looks through: {"identity": I, "node": N} (indexes as in the lists), or "free".
+Json cameraJson(const ModelState& model, const IndexOf<Identity>& identityIndex) {
+  for (const auto& [identity, index] : identityIndex) {
+    int node = 0;
+    for (const SceneNode* it = identity->nodes.get(); it; it = it->next.get(), ++node) {
+      if (it->pose && it->pose.get() == model.activeCamera) {
+        return Json{{"identity", index}, {"node", node}};
+      }
+    }
+  }
+  return "free";
+}
+
 }  // namespace
 
 std::string sceneJson(const ModelState& model, const TextureList& textures,
@@ -220,6 +233,8 @@ std::string sceneJson(const ModelState& model, const TextureList& textures,
   }
   Json json = Json::object();
   if (frame) json["frame"] = *frame;
+  json["controlled"] = indexJson(identityIndex, static_cast<const Identity*>(model.controlled));
+  json["camera"] = cameraJson(model, identityIndex);
   json["identities"] = std::move(identities);
   json["textures"] = texturesJson(textures);
   json["sounds"] = soundsJson(sounds);

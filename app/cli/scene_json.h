@@ -10,7 +10,8 @@
 
 namespace vev {
 
-// The model as JSON: {"identities": [...], "textures": [...], "sounds": [...]}, with a "frame"
+// The model as JSON: {"controlled": I, "camera": {"identity": I, "node": N} or "free",
+// "identities": [...], "textures": [...], "sounds": [...]}, with a "frame"
 // member first when one is given. Identities are listed in scene order and nodes in file order;
 // links between them (target, firstChild, sibling) are indexes into those lists.
 std::string sceneJson(const ModelState& model, const TextureList& textures,

@@ -59,6 +59,7 @@ QString actionText(const Command& command) {
   if (command.id == kTogglePause) return QObject::tr("&Pause");
   if (command.id == kToggleFullScreen) return QObject::tr("&Full Screen");
   if (command.id == kToggleWatch) return QObject::tr("&Reload changed files");
+  if (command.id == kFlyCraft) return QObject::tr("F&ly a craft…");
   return QString::fromUtf8(command.description().data(),
                            static_cast<qsizetype>(command.description().size()));
 }

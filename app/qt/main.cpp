@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
   // A replay that cannot be read plays nothing.
   std::optional<vev::Replay> replay;
   QStringList addFiles = options->addFiles;
+  QStringList ownFiles = options->ownFiles;
   if (!options->replayPath.isEmpty()) {
     std::string reason;
     replay = vev::readReplay(QFile::encodeName(options->replayPath).toStdString(), reason);
@@ -80,11 +81,13 @@ int main(int argc, char** argv) {
     for (const std::string& file : replay->setup.addFiles) {
       addFiles.push_back(QFile::decodeName(file.c_str()));
     }
+    // A game flown with files alone has them in place of the demonstration.
+    if (!replay->setup.demo) std::swap(addFiles, ownFiles);
   }
   vev::MainWindow window(vev::ViewSetup{
       vev::findDataDirectory(options->dataDir), std::make_unique<vev::QtSettingsStore>(),
       textureReporter(options->frames == 0), options->attack, options->frames > 0, addFiles,
-      options->recordPath, std::move(replay)});
+      options->recordPath, std::move(replay), ownFiles, options->flyFile});
   if (options->watch) window.setWatching(true);
   const vev::ScriptedRun run(window.view(), *options);
   window.show();

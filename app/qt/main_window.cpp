@@ -177,6 +177,7 @@ void MainWindow::buildViewMenu() {
   viewMenu->addSeparator();
   viewMenu->addAction(actions_->action(kToggleAttack));
   viewMenu->addAction(actions_->action(kRestart));
+  viewMenu->addAction(actions_->action(kFlyCraft));
   viewMenu->addAction(actions_->action(kToggleWatch));
   viewMenu->addSeparator();
   QAction* pause = actions_->action(kTogglePause);

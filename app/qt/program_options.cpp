@@ -23,15 +23,23 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       "add",
       QObject::tr("Add the scene file FILE (and those that follow) after the demonstration."),
       "FILE");
+  const QCommandLineOption fly(
+      "fly", QObject::tr("Fly the craft of FILE, put ahead of the demonstration's player."),
+      "FILE");
   const QCommandLineOption record("record", QObject::tr("Write the game's replay to FILE."),
                                   "FILE");
   const QCommandLineOption replay("replay", QObject::tr("Play the game recorded in FILE again."),
                                   "FILE");
-  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add, record, replay});
-  parser.addPositionalArgument("FILE", QObject::tr("More files for --add."), "[FILE...]");
+  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add, fly, record, replay});
+  parser.addPositionalArgument(
+      "FILE",
+      QObject::tr("Scene files to fly alone, the first one's craft yours (after --add: more "
+                  "files to add)."),
+      "[FILE...]");
   parser.process(arguments);
-  if (!parser.positionalArguments().isEmpty() && !parser.isSet(add)) {
-    error = QObject::tr("unexpected argument: %1").arg(parser.positionalArguments().front());
+  const bool ownFiles = !parser.positionalArguments().isEmpty() && !parser.isSet(add);
+  if (ownFiles && (parser.isSet(fly) || parser.isSet(replay))) {
+    error = QObject::tr("scene files to fly alone go without --fly and --replay");
     return std::nullopt;
   }
 
@@ -43,7 +51,13 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
   options.showAbout = !parser.isSet(noAbout) && !parser.isSet(frames);
   options.screenshotPath = parser.value(screenshot);
   options.watch = parser.isSet(watch);
-  options.addFiles = parser.values(add) + parser.positionalArguments();
+  options.addFiles = parser.values(add);
+  if (ownFiles) {
+    options.ownFiles = parser.positionalArguments();
+  } else {
+    options.addFiles += parser.positionalArguments();
+  }
+  options.flyFile = parser.value(fly);
   if (parser.isSet(frames)) {
     bool isNumber = false;
     options.frames = parser.value(frames).toInt(&isNumber);

@@ -15,6 +15,8 @@ struct ProgramOptions {
   std::optional<bool> attack;  // --pilot demo|attack: which pilot flies the others, kept as set
   bool watch = false;          // --watch: reload scene files that change on disk
   QStringList addFiles;        // --add FILE...: added after the demonstration, as from the toolbar
+  QStringList ownFiles;        // FILE... without --add: flown alone, the first one controlled
+  QString flyFile;             // --fly FILE: its craft put in the player's place
   QString recordPath;          // --record FILE: write the game's replay
   QString replayPath;          // --replay FILE: play a recorded game again
 };

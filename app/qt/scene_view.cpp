@@ -12,6 +12,7 @@
 #include "app/frame.h"
 #include "app/game_step.h"
 #include "app/key_state.h"
+#include "app/own_craft.h"
 #include "app/qt/surface_format.h"
 #include "app/qt/virtual_keys.h"
 #include "app/reload.h"
@@ -31,7 +32,7 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
       onUnreadableTexture_(std::move(setup.onUnreadableTexture)),
       attackOverride_(setup.attack),
       addFiles_(std::move(setup.addFiles)),
-
+      flyFile_(std::move(setup.flyFile)),
       view_(std::make_unique<OpenAlSoundLibrary>()),
       recordPath_(std::move(setup.recordPath)),
       replay_(std::move(setup.replay)) {
@@ -40,6 +41,9 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   view_.joystick = &joystick_;
   view_.dataDir = QFile::encodeName(dataDir_).toStdString();
+  for (const QString& file : setup.ownFiles) {
+    view_.ownFiles.push_back(QFile::encodeName(file).toStdString());
+  }
   view_.onUnreadableTexture = onUnreadableTexture_;
   if (!view_.soundTable.ready()) std::fputs("No sound device: running without sound\n", stderr);
   writeVersionStamp(*store_);
@@ -64,6 +68,22 @@ void SceneView::initializeGL() {
   if (attackOverride_) view_.settings.attack = *attackOverride_ ? 1 : 0;
   if (replay_) view_.settings.attack = replay_->setup.attack ? 1 : 0;
   settingsRead_ = true;
+  if (view_.ownFiles.empty()) {
+    loadDemonstration();
+  } else {
+    loadOwnScene(view_, view_.ownFiles, onUnreadableTexture_);
+  }
+  // As a command of the first frame, so that a recording of the game holds it.
+  if (!flyFile_.isEmpty()) {
+    view_.commands.emplace_back(GameCommand::Kind::flyFile,
+                                QFile::encodeName(flyFile_).toStdString());
+  }
+  noteLoadedFiles();
+  if (replay_) checkReplayScene();
+  if (!recordPath_.isEmpty()) startRecording();
+}
+
+void SceneView::loadDemonstration() {
   SceneAssets assets = view_.assets(onUnreadableTexture_);
   const std::string& dataDir = view_.dataDir;
   if (!holdsDemoScene(dataDir)) {
@@ -74,9 +94,6 @@ void SceneView::initializeGL() {
   for (const QString& file : addFiles_) {
     addSceneFile(view_, QFile::encodeName(file).toStdString(), onUnreadableTexture_);
   }
-  noteLoadedFiles();
-  if (replay_) checkReplayScene();
-  if (!recordPath_.isEmpty()) startRecording();
 }
 
 // A replay of another scene does not play: it is told which file differs, and the view waits.
@@ -91,9 +108,9 @@ void SceneView::checkReplayScene() {
 }
 
 void SceneView::startRecording() {
-  std::vector<std::string> added;
+  std::vector<std::string> added = view_.ownFiles;
   for (const QString& file : addFiles_) added.push_back(QFile::encodeName(file).toStdString());
-  const GameSetup setup{true, added, view_.settings.attack != 0};
+  const GameSetup setup{view_.ownFiles.empty(), added, view_.settings.attack != 0};
   if (!recorder_.open(QFile::encodeName(recordPath_).toStdString(), setup,
                       sceneFileHashes(view_.model, view_.dataDir))) {
     std::fprintf(stderr, "vev: cannot write the replay %s\n", qPrintable(recordPath_));

@@ -27,6 +27,8 @@ struct ViewSetup {
   QStringList addFiles;              // added once the demonstration is loaded
   QString recordPath;                // where the game's replay is written; empty: nowhere
   std::optional<Replay> replay;      // a game to play again instead of the keyboard
+  QStringList ownFiles;              // flown alone instead of the demonstration
+  QString flyFile;                   // its craft put in the player's place at the first frame
 };
 
 // The view: owns the scene and everything a frame works on, ticks every 40 ms and paints one
@@ -76,6 +78,8 @@ class SceneView final : public QOpenGLWidget {
  private:
   void onTick();
   FrameInputs nextInputs();
+  // The demonstration from the data folder, and the files given to add to it.
+  void loadDemonstration();
   void startRecording();
   void checkReplayScene();
   void endReplay();
@@ -87,6 +91,7 @@ class SceneView final : public QOpenGLWidget {
   UnreadableTextureHandler onUnreadableTexture_;
   std::optional<bool> attackOverride_;
   QStringList addFiles_;
+  QString flyFile_;
   ViewState view_;
   SdlJoystick joystick_;
   QTimer timer_;

@@ -4,10 +4,12 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/cli/key_script.h"
 #include "app/cli/scene_json.h"
@@ -261,6 +263,51 @@ TEST(RunCommand, ANodeCameraKeepsAFleeingCraftInViewWhereTheFreeCameraLosesIt) {
   EXPECT_GT(lastPictureLit("0"), 100000);
   EXPECT_LT(lastPictureLit("free"), 1000);
   EXPECT_EQ(runScene("run runner.zsf --frames 1 --camera 3", folder.path).status, 1);
+}
+
+// An author's own craft, its camera second: alone it is flown through that camera; with --fly it
+// takes the player's place ahead of the demonstration's M-BIRD, which the pilot then flies.
+TEST(RunCommand, AnAuthorFliesTheirOwnCraftAloneOrInTheDemonstration) {
+  const ScratchFolder folder("run_own");
+  const std::string mine = folder.path / "mine.zsf";
+  std::ofstream(mine) << "10 mine\nmy craft\nname=MINE\npos=0 0 0\n"
+                         "*QUAD\nname=hull\ndif=100 0 0 100\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n"
+                         "verts=-3 0 -3 3 0 0 -3 0 3\n"
+                         "*CAMERA\nname=eye\npos=1 1 0\ntang=1 0 0\nnorm=0 1 0\nzoom=45\n*END\n";
+  std::ofstream(folder.path / "empty.zsf") << "10 empty\nno part\nname=NONE\n*END\n";
+  const fs::path json = folder.path / "state.json";
+  const auto state = [&json](const std::string& args) {
+    const SceneRun run = runScene("run " + args + " --json '" + json.string() + "'");
+    EXPECT_EQ(run.status, 0) << args << run.err;
+    return std::make_pair(parseJson(readFile(json)), run.err);
+  };
+  const QJsonObject camera{{"identity", 0}, {"node", 1}};
+  EXPECT_EQ(state(mine + " --frames 1").first["camera"].toObject(), camera);
+
+  const auto [flown, told] = state("--demo --fly " + mine + " --frames 25");
+  const QJsonArray identities = flown["identities"].toArray();
+  const int last = static_cast<int>(identities.size()) - 1;
+  EXPECT_EQ(identities[last]["name"].toString(), "MINE");
+  EXPECT_EQ(flown["controlled"].toInt(), last);
+  EXPECT_EQ(flown["camera"].toObject(), (QJsonObject{{"identity", last}, {"node", 1}}));
+  EXPECT_FALSE(identities[0]["keys"].toObject().isEmpty()) << "the pilot flies the M-BIRD";
+  const auto position = [&identities](int i) {
+    return identities[i]["pose"]["position"].toArray();
+  };
+  for (int i = 0; i < last; ++i) {
+    const double dx = position(i)[0].toDouble() - position(last)[0].toDouble();
+    const double dy = position(i)[1].toDouble() - position(last)[1].toDouble();
+    const double dz = position(i)[2].toDouble() - position(last)[2].toDouble();
+    if (!identities[i]["damage"].isNull()) {
+      EXPECT_GT(std::hypot(dx, dy, dz), 40.0) << i;
+    }
+  }
+  EXPECT_GT(position(last)[0].toDouble(), position(0)[0].toDouble()) << "ahead of the player";
+
+  const auto [unchanged, refused] =
+      state("--demo --fly '" + (folder.path / "empty.zsf").string() + "' --frames 1");
+  EXPECT_EQ(unchanged["controlled"].toInt(), 0);
+  EXPECT_NE(refused.find("Cannot fly empty.zsf: it holds no craft"), std::string::npos) << refused;
 }
 
 TEST(RunCommand, TheDemoWithAFileIsTheDemoWithTheFileAddedByTheToolbar) {

@@ -134,6 +134,27 @@ class ProgramTest : public QObject {
              qPrintable(run.errors));
   }
 
+  // Files given alone are flown alone; --fly puts a craft into the demonstration in the player's
+  // place. A file without a craft leaves the demonstration as it was.
+  void anAuthorsOwnCraftIsFlown() {
+    const SceneFolder scene;
+    const QString mine =
+        scene.writeFile("mine.zsf",
+                        "10 mine\nmy craft\nname=MINE\n*CAMERA\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n"
+                        "zoom=45\n*END\n");
+    const QString none = scene.writeFile("none.zsf", "10 none\nno part\nname=NONE\n*END\n");
+    const QStringList quick{"--no-about", "--frames", "3", "--data", scene.path()};
+    Run run = runProgram(quick + QStringList{mine}, scene.path());
+    QCOMPARE(run.status, 0);
+    QVERIFY2(run.errors.contains("Added MINE from mine.zsf\n") && !run.errors.contains("M-BIRD"),
+             qPrintable(run.errors));
+    run = runProgram(quick + QStringList{"--fly", mine}, scene.path());
+    QVERIFY2(run.errors.contains("Flying MINE from mine.zsf\n"), qPrintable(run.errors));
+    run = runProgram(quick + QStringList{"--fly", none}, scene.path());
+    QVERIFY2(run.errors.contains("Cannot fly none.zsf: it holds no craft\n"),
+             qPrintable(run.errors));
+  }
+
   // Without --no-about too: a run that quits by itself shows no dialog to wait on.
   void itStartsFromAFolderWithoutAScene() {
     QTemporaryDir empty;

@@ -70,7 +70,9 @@ TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSetting
                 false,
                 {},
                 recordPath,
-                std::nullopt});
+                std::nullopt,
+                {},
+                {}});
 }
 
 TestWindow::~TestWindow() = default;
