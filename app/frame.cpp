@@ -70,10 +70,10 @@ void drawFrame(ViewState& view, const std::function<void()>& present, FrameTimin
   beginDrawing(view);
   drawHudAndPanel(view);
   Clock::time_point start = Clock::now();
-  DrawList drawList = rebuildPolygons(view.model, render);
+  const ViewVolume volume(*view.model.viewerPose, view.viewport.aspect);
+  DrawList drawList = rebuildPolygons(view.model, render, &volume);
   if (timings) stageMs(*timings, FrameStage::rebuild) = millisecondsSince(start);
   start = Clock::now();
-  const ViewVolume volume(*view.model.viewerPose, view.viewport.aspect);
   drawPolygonList(drawList, volume, view.textureCache, view.textures, render);
   drawLineSegments(view.collisionLines);
   if (present) present();

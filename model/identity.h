@@ -55,7 +55,7 @@ struct Identity {
   ~Identity();
 
   std::string name;
-  std::string directory;  // of its scene file, up to and including the last separator
+  std::string directory;   // of its scene file, up to and including the last separator
   std::string sourcePath;  // the scene file it was loaded from, as it was named; empty if none
   std::int16_t alive = 1;
   KeyStates keys{};
@@ -68,6 +68,7 @@ struct Identity {
   std::unique_ptr<SceneNode> nodes;  // first node in file order
   std::unique_ptr<ShotOrigin> shotOrigin;
   std::vector<Polygon> polygons;  // faces built from the nodes, rebuilt by the renderer
+  float drawnReach = -1.0f;       // how far the faces reach from `pose`; -1 before they are built
   Identity* target = nullptr;
   std::unique_ptr<Identity> next;
   std::string hudName;   // call sign

@@ -26,7 +26,8 @@ struct Polygon {
   int blend = 0;                        // translucent
   int textured = 0;
   int smooth = 0;     // colours interpolated in smooth shading
-  int visible = 0;    // recomputed every frame by the range test
+  int visible = 0;    // recomputed every frame by the range and view tests
+  int outOfView = 0;  // its Identity lay outside the view and was not rebuilt this frame
   int twoSided = 0;   // drawn and lit also when facing away
   int collision = 0;  // its node's collision shape holds it
   int lightingDone = 0;

@@ -9,6 +9,10 @@ namespace vev {
 void cullOutsideView(DrawList& drawList, const ViewVolume& view) {
   const Vec3& eye = view.camera().position;
   for (Polygon* polygon : drawList) {
+    if (polygon->outOfView) {
+      polygon->visible = 0;
+      continue;
+    }
     const bool inRange = std::any_of(
         polygon->vertices.begin(), polygon->vertices.end(),
         [&](const PolygonVertex& vertex) { return length(vertex.position - eye) < kFarPlane; });

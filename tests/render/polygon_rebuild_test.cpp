@@ -89,5 +89,30 @@ TEST_F(RebuildTest, ActiveCameraDecidesTheLevelOfDetail) {
   EXPECT_LT(rebuildPolygons(model_, settings_).size(), coarse);
 }
 
+TEST_F(RebuildTest, IdentityOutsideTheViewWaitsUntilItIsSeen) {
+  Identity& behind = appendIdentity(model_.scene, newIdentity());
+  behind.pose.position = {-100.0f, 0.0f, 0.0f};
+  SceneNode& hull =
+      addNode(behind, makeNode("QUADBEAM", {4.0f, 0.5f, 0.5f, 1.0f, 1.0f, 0.0f}, {-100, 0, 0}));
+  Pose camera = cameraAt({0.0f, 0.0f, 0.0f});  // looking along +x
+  model_.activeCamera = &camera;
+  const ViewVolume ahead(camera, 1.0f);
+  rebuildPolygons(model_, settings_, &ahead);  // never built: no reach to judge it by yet
+  EXPECT_EQ(hull.dirty, 0);
+
+  hull.dirty = 1;
+  DrawList list = rebuildPolygons(model_, settings_, &ahead);
+  EXPECT_EQ(hull.dirty, 1);
+  EXPECT_EQ(list.back()->outOfView, 1);
+  EXPECT_EQ(list.front()->outOfView, 0);
+
+  camera.tangent = {-1.0f, 0.0f, 0.0f};
+  camera.binormal = {0.0f, 0.0f, -1.0f};
+  const ViewVolume turned(camera, 1.0f);
+  list = rebuildPolygons(model_, settings_, &turned);
+  EXPECT_EQ(hull.dirty, 0);
+  EXPECT_EQ(list.back()->outOfView, 0);
+}
+
 }  // namespace
 }  // namespace vev::test
