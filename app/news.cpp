@@ -76,6 +76,11 @@ std::string keptNews(const Identity& identity, std::string_view path) {
          (notAFile.empty() ? "cannot be read or holds no part" : notAFile);
 }
 
+std::string unfinishedNews(const Identity& identity, std::string_view path) {
+  return "Kept " + toldName(identity) + ": " + fileNameOf(path) +
+         " ends before *END (still being written?)";
+}
+
 std::string unreadableNews(std::string_view path) {
   const std::string notAFile = notAFileMessage(nativePath(path));
   return "Cannot read " + fileNameOf(path) + " as a scene file" +

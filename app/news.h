@@ -22,6 +22,8 @@ std::string controllingNews(const Identity& identity);
 // FILE is the file's name without its folder.
 std::string addedNews(const Identity& identity, std::string_view path, const LoadReport& report);
 std::string unreadableNews(std::string_view path);
+// "Kept NAME: FILE ends before *END (still being written?)".
+std::string unfinishedNews(const Identity& identity, std::string_view path);
 // "Reloaded NAME from FILE", told as for an added file.
 std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report);
 // "Flying NAME from FILE", told as for an added file.

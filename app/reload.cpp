@@ -1,11 +1,14 @@
 #include "app/reload.h"
 
+#include <cstdio>
 #include <memory>
 #include <vector>
 
+#include "app/flight_carry.h"
 #include "app/load_findings.h"
 #include "app/news.h"
-#include "model/kinematics.h"
+#include "model/path.h"
+#include "model/regular_file.h"
 #include "scenefile/load_report.h"
 #include "scenefile/loader.h"
 #include "scenefile/section_readers.h"
@@ -18,6 +21,23 @@ struct Replacement {
   Identity* old = nullptr;
   Identity* fresh = nullptr;
 };
+
+// A file being saved is caught cut short: its last line is not yet the `*END` that closes it.
+// What is no regular file (and is never read, so as not to wait on a pipe) is told as such later.
+bool endsWithEnd(const std::string& path) {
+  const FileHandle file = openRegularStream(nativePath(path));
+  if (!file) return true;
+  std::string text;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
+    text.append(buffer, n);
+  }
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  if (last == std::string::npos) return false;
+  text.erase(last + 1);
+  const std::size_t lineStart = text.find_last_of('\n');
+  return text.substr(lineStart == std::string::npos ? 0 : lineStart + 1) == "*END";
+}
 
 bool hasPart(const Identity& identity) {
   for (const SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
@@ -39,8 +59,7 @@ std::unique_ptr<Identity> freshLoad(const std::string& path, SceneAssets& assets
 
 // Who the old Identity was in the scene, carried over to its replacement.
 void carryOver(const Identity& old, Identity& fresh) {
-  const Vec3 offset = old.pose.position - fresh.pose.position;
-  translateIdentity(fresh, offset[0], offset[1], offset[2]);
+  carryFlight(old, fresh);
   fresh.hudName = old.hudName;
   fresh.hudName2 = old.hudName2;
   fresh.hudName3 = old.hudName3;
@@ -95,6 +114,10 @@ void reloadSceneFile(ViewState& view, const std::string& path,
     if (it->sourcePath == path) olds.push_back(it);
   }
   if (olds.empty()) return;
+  if (!endsWithEnd(path)) {
+    view.news.push_back(unfinishedNews(*olds.front(), path));
+    return;
+  }
   SceneAssets assets = view.assets(onUnreadableTexture);
   LoadReport report;
   std::vector<std::unique_ptr<Identity>> loads;

@@ -9,6 +9,7 @@
 
 #include "app/commands.h"
 #include "app/reload.h"
+#include "model/kinematics.h"
 #include "sound/sound_control.h"
 #include "tests/sound/recording_sound_library.h"
 
@@ -49,7 +50,7 @@ TEST_F(Reload, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
   ASSERT_EQ(calls.played.size(), 2u) << "both engines loop";
   for (int i = 0; i < 200; ++i) reloadSceneFile(view, path, {});
   EXPECT_EQ(calls.stopped, (std::vector<int>{1, 2})) << "the first craft's engines";
-  write("loud.zsf", "10 half\nwritten\nname=LOUD\nsound=boom.wav\n");
+  write("loud.zsf", "10 half\nwritten\nname=LOUD\nsound=boom.wav\n*END\n");
   reloadSceneFile(view, path, {});
   EXPECT_EQ(view.news.back(), "Kept LOUD: loud.zsf cannot be read or holds no part");
   EXPECT_EQ(view.sounds.entries().size(), 4u);
@@ -57,6 +58,47 @@ TEST_F(Reload, TwoHundredReloadsKeepOneSamplePerFileAndTheCraftSounding) {
   EXPECT_TRUE(calls.freed.empty());
   frame();
   EXPECT_EQ(calls.played.size(), 4u);
+}
+
+// A craft flying at speed, turned, spinning, throttle half open: its file's colour is changed
+// and it is reloaded twice, the second time from a copy cut before its *END.
+TEST_F(Reload, AReloadKeepsTheFlightAndACutFileKeepsTheCraft) {
+  const std::string craft =
+      "10 dart\nflying\nname=DART\npos=0 0 0\n*QUAD\nname=hull\ndif=80 80 80 100\npos=0 0 0\n"
+      "tang=1 0 0\nnorm=0 1 0\nverts=0 0 0 1 0 0 1 1 0\n*JET\nname=engine\npos=-1 0 0\n"
+      "tang=-1 0 0\nnorm=0 1 0\nmaxthrust=1000\ncontrolox=84 66 500 0 1000 0\n*END\n";
+  const std::string path = write("dart.zsf", craft);
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  Identity& before = *view.model.scene;
+  rotatePose(before.pose, 0.0f, 1.0f, 0.0f, 30.0f);
+  before.motion.velocity = {40.0f, 0.0f, -5.0f};
+  before.motion.angularVelocity = {0.0f, 12.0f, 0.0f};
+  SceneNode& jet = *before.nodes->next;
+  jet.throttle = std::make_unique<JetThrottle>(JetThrottle{0.5f});
+  jet.body->translation[0].roomUp = 500.0f;
+  jet.body->translation[0].roomDown = 500.0f;
+  const Pose heading = before.pose;
+
+  write("dart.zsf", craft.substr(0, craft.find("80 80 80")) + "20 90 20" +
+                        craft.substr(craft.find("80 80 80") + 8));
+  reloadSceneFile(view, path, {});
+  const Identity& after = *view.model.scene;
+  ASSERT_NE(&after, &before);
+  EXPECT_FLOAT_EQ(after.nodes->shape->diffuse[0], 0.2f) << "the new colour";
+  EXPECT_EQ(after.motion.velocity, (Vec3{40.0f, 0.0f, -5.0f}));
+  EXPECT_EQ(after.motion.angularVelocity, (Vec3{0.0f, 12.0f, 0.0f}));
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(after.pose.tangent[i], heading.tangent[i], 1e-6);
+    EXPECT_NEAR(after.nodes->pose->tangent[i], heading.tangent[i], 1e-6) << "parts turn along";
+  }
+  const SceneNode& engine = *after.nodes->next;
+  EXPECT_EQ(engine.throttle->level, 0.5f);
+  EXPECT_EQ(engine.body->translation[0].roomUp, 500.0f);
+
+  write("dart.zsf", craft.substr(0, craft.size() - 5));
+  reloadSceneFile(view, path, {});
+  EXPECT_EQ(view.model.scene.get(), &after);
+  EXPECT_EQ(view.news.back(), "Kept DART: dart.zsf ends before *END (still being written?)");
 }
 
 // A watched file replaced by a named pipe is told, not waited on.
