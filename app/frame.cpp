@@ -5,9 +5,11 @@
 #include "app/free_camera.h"
 #include "app/game_step.h"
 #include "hud/hud.h"
+#include "hud/view_messages.h"
 #include "render/renderer.h"
 #include "sim/explosion_clocks.h"
 #include "sim/node_control.h"
+#include "sim/node_kind.h"
 #include "sound/sound_control.h"
 
 namespace vev {
@@ -38,6 +40,10 @@ void drawHudAndPanel(ViewState& view) {
   drawHud(model.scene.get(), model.controlled, model.activeCamera, hudView,
           view.settings.panel != 0);
   drawControlPanel(model.controlled, view.settings.idHelp != 0, model.activeCamera, hudView);
+  if (model.controlled && isDestroyed(*model.controlled)) {
+    drawDestroyedBanner(model.activeCamera, hudView);
+  }
+  drawViewMessages(shownTexts(view.shownMessages), model.activeCamera, hudView);
 }
 
 void copyStepTimings(FrameTimings& timings, const StepTimings& step, double stepMs) {
@@ -57,6 +63,7 @@ void stepFrame(ViewState& view, const FrameInputs& inputs, FrameTimings* timings
                           timings ? &stepTimings : nullptr};
   const Clock::time_point start = Clock::now();
   stepGame(view, inputs, report);
+  ageShownMessages(view.shownMessages);
   if (timings) copyStepTimings(*timings, stepTimings, millisecondsSince(start));
   applyFreeCameraKeys(view.model);
   stepCameraChannels(view.model);

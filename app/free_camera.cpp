@@ -6,8 +6,11 @@ namespace vev {
 namespace {
 
 constexpr KeyCode kCtrl = 17;
-constexpr float kStep = 0.5f;  // metres
-constexpr float kTurn = 2.0f;  // degrees
+constexpr float kStep = 0.5f;          // metres
+constexpr float kTurn = 2.0f;          // degrees
+constexpr float kWatchBehind = 45.0f;  // metres behind the subject the outside view starts
+constexpr float kWatchAbove = 15.0f;
+constexpr float kWatchZoom = 50.0f;  // degrees, when the free camera has none
 
 struct CameraKey {
   KeyCode key;
@@ -45,6 +48,21 @@ void applyFreeCameraKeys(ModelState& model) {
       movePose(camera, k.axis[0], k.axis[1], k.axis[2], k.amount);
     }
   }
+}
+
+void watchFromOutside(ModelState& model, const Identity& subject) {
+  const Pose& seen = subject.pose;
+  Pose& camera = model.freeCamera;
+  camera.position = seen.position - kWatchBehind * seen.tangent + kWatchAbove * seen.normal;
+  Vec3 look = seen.position - camera.position;
+  normalise(look);
+  Vec3 side = cross(look, seen.normal);
+  normalise(side);
+  camera.tangent = look;
+  camera.binormal = side;
+  camera.normal = cross(side, look);
+  if (camera.zoom <= 0.0f) camera.zoom = kWatchZoom;
+  model.activeCamera = &camera;
 }
 
 }  // namespace vev

@@ -8,4 +8,8 @@ namespace vev {
 // along or 2 degrees about its own axes per frame.
 void applyFreeCameraKeys(ModelState& model);
 
+// Puts the free camera behind and above `subject`, looking at it, and makes it the active one:
+// the view of a craft's destruction from outside.
+void watchFromOutside(ModelState& model, const Identity& subject);
+
 }  // namespace vev

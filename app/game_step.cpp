@@ -6,6 +6,7 @@
 
 #include "app/commands.h"
 #include "app/demo_pilot.h"
+#include "app/free_camera.h"
 #include "app/news.h"
 #include "app/own_craft.h"
 #include "app/restart.h"
@@ -24,9 +25,14 @@ std::vector<const Identity*> destroyedCraft(const ModelState& model) {
   return craft;
 }
 
+// The controlled craft's own destruction is told as such, and the view moves out to watch it.
 void tellNewlyDestroyed(ViewState& view, const std::vector<const Identity*>& before) {
   for (const Identity* it : destroyedCraft(view.model)) {
-    if (std::find(before.begin(), before.end(), it) == before.end()) {
+    if (std::find(before.begin(), before.end(), it) != before.end()) continue;
+    if (it == view.model.controlled) {
+      view.news.push_back(ownDestructionNews(*it));
+      watchFromOutside(view.model, *it);
+    } else {
       view.news.push_back(destroyedNews(*it));
     }
   }

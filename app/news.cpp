@@ -40,6 +40,10 @@ std::string destroyedNews(const Identity& identity) {
   return name + " destroyed";
 }
 
+std::string ownDestructionNews(const Identity& identity) {
+  return "Your " + toldName(identity) + " is destroyed: press R to restart";
+}
+
 std::string controllingNews(const Identity& identity) {
   return "Controlling " + toldName(identity);
 }

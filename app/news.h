@@ -16,6 +16,8 @@ namespace vev {
 std::string toldName(const Identity& identity);
 
 std::string destroyedNews(const Identity& identity);
+// "Your NAME is destroyed: press R to restart", for the controlled craft.
+std::string ownDestructionNews(const Identity& identity);
 std::string controllingNews(const Identity& identity);
 // "Added NAME from FILE", with ": N findings; run vev-scene check FILE" when the check of the
 // file found N things, and the silent sounds' news when the report has any.

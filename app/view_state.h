@@ -7,6 +7,7 @@
 #include "app/demo_pilot.h"
 #include "app/frame_inputs.h"
 #include "app/settings.h"
+#include "app/shown_messages.h"
 #include "model/model_state.h"
 #include "model/texture_list.h"
 #include "render/line_segments.h"
@@ -50,6 +51,7 @@ struct ViewState {
   // Keys pressed since the last step took the keys: a press released before the next step still
   // reaches it as held.
   KeyStates pressedSinceStep{};
+  std::vector<ShownMessage> shownMessages;       // drawn over the view, oldest first
   std::string dataDir;                           // the folder holding the demonstration's sw/
   std::vector<std::string> ownFiles;             // flown alone instead of the demonstration
   UnreadableTextureHandler onUnreadableTexture;  // told each texture a load cannot read

@@ -99,14 +99,16 @@ std::string rangeText(const SceneNode& node, const Identity& controlled) {
          unitSuffix(node, inKilometres(node) ? "km" : "m");
 }
 
-// Damage taken as a percentage of the strength; 0 without a damage record or a strength.
+// Damage taken as a percentage of the strength; 0 without a damage record or a strength. A
+// destroyed craft has had its count cleared: it shows the strength exceeded, not a fresh 0.
 std::string damageText(const SceneNode& node, const Identity& controlled) {
   const Identity* shown = shownIdentity(node, controlled);
   float percent = 0.0f;
   if (shown && shown->damage && shown->damage->strength != 0) {
     percent = 100.0f * shown->damage->taken / shown->damage->strength;
   }
-  std::string text = formatSignificant(percent, 3);
+  const bool destroyed = shown && shown->damage && shown->damage->destroyed != 0;
+  std::string text = destroyed ? "100+" : formatSignificant(percent, 3);
   if (itemParam(node, kShowUnitsSlot) == 1.0f) text += " X";
   return text;
 }

@@ -15,6 +15,8 @@
 #include "app/qt/about_dialog.h"
 #include "app/qt/qt_settings_store.h"
 #include "app/qt/scene_file_dialog.h"
+#include "app/shown_messages.h"
+#include "sim/node_kind.h"
 
 namespace vev {
 namespace {
@@ -39,7 +41,8 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
       view_(new SceneView(std::move(setup), this)),
       actions_(new CommandActions(this)),
       toolbar_(new QToolBar(tr("Commands"), this)),
-      leaveFullScreen_(new QShortcut(QKeySequence(Qt::Key_Escape), this)) {
+      leaveFullScreen_(new QShortcut(QKeySequence(Qt::Key_Escape), this)),
+      statusLabel_(new QLabel(this)) {
   setWindowTitle(tr("VEV"));
   setCentralWidget(view_);
   toolbar_->setObjectName("commandBar");
@@ -50,7 +53,10 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   actions_->fillToolbar(*toolbar_);
   addToolBar(Qt::TopToolBarArea, toolbar_);
   buildMenus();
-  statusBar();
+  statusBar()->addPermanentWidget(statusLabel_, 1);
+  statusTimer_.setSingleShot(true);
+  connect(&statusTimer_, &QTimer::timeout, this,
+          [this] { statusLabel_->setText(view_->paused() ? tr("PAUSED") : QString()); });
   resize(800, 600);
   restoreWindowState();
   view_->setFocus();
@@ -63,6 +69,7 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   connect(view_, &SceneView::frameFinished, this, &MainWindow::refreshCommands,
           Qt::QueuedConnection);
   connect(view_, &SceneView::frameFinished, this, &MainWindow::tellNews, Qt::QueuedConnection);
+  connect(view_, &SceneView::restartAsked, this, [this] { runCommandOf(kRestart); });
   refreshCommands();
   keepKeysOnTheView();
 }
@@ -91,18 +98,32 @@ void MainWindow::saveWindowState() {
 }
 
 void MainWindow::tellNews() {
-  std::vector<std::string>& news = view_->state().news;
-  for (const std::string& item : news) {
-    statusBar()->showMessage(QString::fromStdString(item), kNewsMs);
+  ViewState& state = view_->state();
+  for (const std::string& item : state.news) {
+    showStatus(QString::fromStdString(item));
+    showInView(state.shownMessages, item, kShownMessageFrames);
     if (newsOnStandardError_) std::fprintf(stderr, "%s\n", item.c_str());
   }
-  news.clear();
-  if (view_->paused()) statusBar()->showMessage(tr("PAUSED"));
+  state.news.clear();
+  showTitle();
+}
+
+void MainWindow::showStatus(const QString& text) {
+  statusLabel_->setText(text);
+  statusTimer_.start(kNewsMs);
+}
+
+void MainWindow::showTitle() {
   const Identity* controlled = view_->state().model.controlled;
-  const QString craft = controlled ? QString::fromStdString(controlled->name) : QString();
-  if (craft != titledCraft_) {
-    titledCraft_ = craft;
-    setWindowTitle(craft.isEmpty() ? tr("VEV") : tr("VEV \u2014 %1").arg(craft));
+  QString title = tr("VEV");
+  if (controlled) {
+    const QString craft = QString::fromStdString(controlled->name);
+    title = isDestroyed(*controlled) ? tr("VEV \u2014 %1 (destroyed)").arg(craft)
+                                     : tr("VEV \u2014 %1").arg(craft);
+  }
+  if (title != title_) {
+    title_ = title;
+    setWindowTitle(title);
   }
 }
 
@@ -128,10 +149,14 @@ void MainWindow::setWatching(bool on) {
 void MainWindow::setPaused(bool on) {
   view_->setPaused(on);
   actions_->action(kTogglePause)->setChecked(on);
+  std::vector<ShownMessage>& shown = view_->state().shownMessages;
+  statusTimer_.stop();
   if (on) {
-    statusBar()->showMessage(tr("PAUSED"));
+    statusLabel_->setText(tr("PAUSED"));
+    showInView(shown, "PAUSED", -1);
   } else {
-    statusBar()->clearMessage();
+    statusLabel_->clear();
+    hideInView(shown, "PAUSED");
   }
 }
 

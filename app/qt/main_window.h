@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/qt/command_actions.h"
@@ -21,6 +23,8 @@ class MainWindow final : public QMainWindow {
   SceneView& view() { return *view_; }
   QToolBar& toolbar() { return *toolbar_; }
   QAction* commandAction(int id) const { return actions_->action(id); }
+  // The status bar's message: a label of its own, which the toolbar's status tips do not clear.
+  QString statusText() const { return statusLabel_->text(); }
   // Reloads the scene files that change on disk, as the View menu's item does.
   void setWatching(bool on);
 
@@ -34,9 +38,12 @@ class MainWindow final : public QMainWindow {
   void setPaused(bool on);
   void restoreWindowState();
   void saveWindowState();
-  // Shows what the view has to tell in the status bar (and on standard error in a scripted run),
-  // and names the controlled craft in the title.
+  // Shows what the view has to tell in the status bar and over the view (and on standard error in
+  // a scripted run), and names the controlled craft in the title.
   void tellNews();
+  // The status bar's message for a few seconds, then "PAUSED" while paused, or nothing.
+  void showStatus(const QString& text);
+  void showTitle();
   void buildDocumentMenus();
   void runCommandOf(int id);
   void runSceneCommand(int id);
@@ -50,7 +57,9 @@ class MainWindow final : public QMainWindow {
   CommandActions* actions_;
   QToolBar* toolbar_;
   QShortcut* leaveFullScreen_;
-  QString titledCraft_;
+  QString title_;
+  QLabel* statusLabel_;
+  QTimer statusTimer_;
 };
 
 }  // namespace vev

@@ -18,6 +18,7 @@
 #include "app/reload.h"
 #include "app/scene_hashes.h"
 #include "render/viewport.h"
+#include "sim/node_kind.h"
 #include "sim/state_checksum.h"
 #include "sound/openal_sound_library.h"
 #include "sound/sound_shutdown.h"
@@ -217,6 +218,11 @@ void SceneView::setPaused(bool paused) {
 }
 
 void SceneView::keyPressEvent(QKeyEvent* event) {
+  const Identity* controlled = view_.model.controlled;
+  if (event->key() == Qt::Key_R && !event->isAutoRepeat() && controlled &&
+      isDestroyed(*controlled)) {
+    emit restartAsked();
+  }
   if (!event->isAutoRepeat()) {
     const KeyCode code = virtualKeyOf(event->key(), event->modifiers());
     keyDown(view_.model.keyState, code);

@@ -64,6 +64,8 @@ class SceneView final : public QOpenGLWidget {
   void framePresented();
   // The step has run and its news is waiting; settings may have changed in it.
   void frameFinished();
+  // R was pressed while the controlled craft is destroyed.
+  void restartAsked();
 
  protected:
   void initializeGL() override;

@@ -53,7 +53,9 @@ TEST(Fight, TableIsTheSameWhenFlownAgainAndMeetsTheBalanceGoals) {
     const QString target = row["target"].toString();
     const int throttle = row["throttle"].toInt();
     const double fell = row["targetDestroyedSeconds"].toDouble(1e9);
-    if (target == "ZETA 1" && (throttle == 50 || throttle == 75)) EXPECT_LE(fell, 60.0) << throttle;
+    if (target == "ZETA 1" && (throttle == 50 || throttle == 75)) {
+      EXPECT_LE(fell, 60.0) << throttle;
+    }
     if (target == "ZETA 1" || target == "passive" || throttle < 30) continue;
     fightersWon[throttle] += fell <= 30.0 && row["playerDestroyedSeconds"].toDouble(1e9) > fell;
   }

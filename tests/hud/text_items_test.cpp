@@ -83,6 +83,9 @@ TEST_F(TextItems, DamageIsAPercentageOfStrength) {
   other.damage->strength = 10;
   other.damage->taken = 10;
   EXPECT_EQ(text(targets), "100 X");
+  other.damage->taken = 0;  // cleared on destruction
+  other.damage->destroyed = 1;
+  EXPECT_EQ(text(targets), "100+ X") << "a destroyed craft shows its strength exceeded";
 }
 
 TEST_F(TextItems, HeadingAndTargetAzimuthInThreeDigits) {

@@ -61,8 +61,7 @@ class ReloadTest : public QObject {
     rewrite(box.path, boxFile("80 0 0 100"));
     QTRY_VERIFY_WITH_TIMEOUT(qRed(centrePixel(box.test)) > 100, 3000);
     // The news of a frame reaches the status bar after the frame, from the event loop.
-    QTRY_VERIFY_WITH_TIMEOUT(
-        box.test.window().statusBar()->currentMessage().startsWith("Reloaded BOX"), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(box.test.window().statusText().startsWith("Reloaded BOX"), 3000);
   }
 
   void controlAndTargetsFollowTheReloadedCraft() {
@@ -86,8 +85,7 @@ class ReloadTest : public QObject {
     ModelState& model = box.test.state().model;
     Identity* old = named(model, "BOX");
     rewrite(box.path, QByteArray("\x01\x02 not a scene \xff\n\n*"));
-    QTRY_VERIFY_WITH_TIMEOUT(box.test.window().statusBar()->currentMessage().startsWith("Kept BOX"),
-                             3000);
+    QTRY_VERIFY_WITH_TIMEOUT(box.test.window().statusText().startsWith("Kept BOX"), 3000);
     QCOMPARE(named(model, "BOX"), old);
     QVERIFY(QFile::remove(box.path));
     QVERIFY(box.test.waitFrames(5));
