@@ -85,6 +85,10 @@ std::string unfinishedNews(const Identity& identity, std::string_view path) {
          " ends before *END (still being written?)";
 }
 
+std::string rereadNews(std::string_view path) {
+  return "Reread " + fileNameOf(path);
+}
+
 std::string unreadableNews(std::string_view path) {
   const std::string notAFile = notAFileMessage(nativePath(path));
   return "Cannot read " + fileNameOf(path) + " as a scene file" +

@@ -28,6 +28,8 @@ std::string unreadableNews(std::string_view path);
 std::string unfinishedNews(const Identity& identity, std::string_view path);
 // "Reloaded NAME from FILE", told as for an added file.
 std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report);
+// "Reread FILE": a texture or sound file read again because it changed on disk.
+std::string rereadNews(std::string_view path);
 // "Flying NAME from FILE", told as for an added file.
 std::string flyingNews(const Identity& identity, std::string_view path, const LoadReport& report);
 // "Cannot fly FILE: it holds no craft", or "it is a named pipe, not a file" and the like.

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/asset_refresh.h"
 #include "app/flight_carry.h"
 #include "app/load_findings.h"
 #include "app/news.h"
@@ -138,6 +139,7 @@ void reloadSceneFile(ViewState& view, const std::string& path,
     replaced.push_back({olds[i], fresh});
   }
   redirectReferences(model, replaced);
+  refreshAssets(view, assetPathsOf(*replaced.front().fresh));
   noteLoadedParts(report);
   releaseUnusedSounds(view.sounds, model.scene.get());
   view.news.push_back(reloadedNews(*replaced.front().fresh, path, report));

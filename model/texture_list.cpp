@@ -1,5 +1,7 @@
 #include "model/texture_list.h"
 
+#include <utility>
+
 namespace vev {
 
 const TextureEntry* TextureList::find(const std::string& path) const {
@@ -7,6 +9,10 @@ const TextureEntry* TextureList::find(const std::string& path) const {
     if (entry.path == path) return &entry;
   }
   return nullptr;
+}
+
+TextureEntry* TextureList::find(const std::string& path) {
+  return const_cast<TextureEntry*>(std::as_const(*this).find(path));
 }
 
 TextureEntry& TextureList::append(const std::string& path) {

@@ -20,6 +20,7 @@ struct TextureEntry {
   std::int32_t imageWidth = 0;
   std::int32_t imageHeight = 0;
   std::vector<std::uint8_t> rgbPixels;
+  std::uint32_t revision = 0;  // counts the times the bitmap changed on disk and was read again
 };
 
 // The textures of every loaded scene file, in load order; lives as long as the program. The
@@ -28,6 +29,7 @@ class TextureList {
  public:
   // The entry of `path`, or null.
   const TextureEntry* find(const std::string& path) const;
+  TextureEntry* find(const std::string& path);
   // Appends an entry for a path not yet in the list; references to entries stay valid.
   TextureEntry& append(const std::string& path);
 

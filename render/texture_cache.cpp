@@ -37,15 +37,17 @@ bool TextureCache::bind(const TextureList& textures, const TextureEntry& entry,
   if (!hasImage(entry)) return false;
   const std::size_t index = indexOf(textures, entry);
   if (index >= textures.entries().size()) return false;
-  if (names_.size() <= index) names_.resize(index + 1, 0);
-  GLuint& name = names_[index];
-  if (name != 0 && glIsTexture(name) == GL_TRUE) {
-    glBindTexture(GL_TEXTURE_2D, name);
+  if (uploaded_.size() <= index) uploaded_.resize(index + 1);
+  Uploaded& uploaded = uploaded_[index];
+  if (uploaded.name != 0 && glIsTexture(uploaded.name) == GL_TRUE) {
+    glBindTexture(GL_TEXTURE_2D, uploaded.name);
+    if (uploaded.revision != entry.revision) upload(entry);
   } else {
-    glGenTextures(1, &name);
-    glBindTexture(GL_TEXTURE_2D, name);
+    glGenTextures(1, &uploaded.name);
+    glBindTexture(GL_TEXTURE_2D, uploaded.name);
     upload(entry);
   }
+  uploaded.revision = entry.revision;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, settings.clampTextures ? GL_CLAMP : GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
@@ -55,12 +57,12 @@ bool TextureCache::bind(const TextureList& textures, const TextureEntry& entry,
 }
 
 void TextureCache::forget() {
-  names_.clear();
+  uploaded_.clear();
 }
 
 void TextureCache::release() {
-  for (const GLuint name : names_) {
-    if (name != 0) glDeleteTextures(1, &name);
+  for (const Uploaded& uploaded : uploaded_) {
+    if (uploaded.name != 0) glDeleteTextures(1, &uploaded.name);
   }
   forget();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "model/texture_list.h"
@@ -9,9 +10,10 @@
 namespace vev {
 
 // GL texture objects for the images of a texture list, each sent to GL once, the first time a
-// frame draws with it, and bound from then on. The names belong to the GL context that was
-// current then; a name that the current context does not know is uploaded again. Owned by the
-// view beside its texture list; `forget` it when that list is replaced.
+// frame draws with it, and bound from then on; an image read again from disk is sent again. The
+// names belong to the GL context that was current then; a name that the current context does not
+// know is uploaded again. Owned by the view beside its texture list; `forget` it when that list is
+// replaced.
 class TextureCache {
  public:
   // Binds the image of `entry` (an entry of `textures`) with the frame's wrapping, uploading it
@@ -25,7 +27,11 @@ class TextureCache {
  private:
   std::size_t indexOf(const TextureList& textures, const TextureEntry& entry) const;
 
-  std::vector<unsigned int> names_;  // by entry index; 0 for not uploaded
+  struct Uploaded {
+    unsigned int name = 0;  // 0 for not uploaded
+    std::uint32_t revision = 0;
+  };
+  std::vector<Uploaded> uploaded_;  // by entry index
 };
 
 }  // namespace vev

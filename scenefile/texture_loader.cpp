@@ -7,6 +7,21 @@
 #include "scenefile/bitmap.h"
 
 namespace vev {
+namespace {
+
+void takeImage(TextureEntry& entry, Bitmap bitmap) {
+  entry.loaded = true;
+  entry.width = bitmap.width;
+  entry.height = bitmap.height;
+  RgbImage image = makeRgbImage(bitmap);
+  entry.imageWidth = image.width;
+  entry.imageHeight = image.height;
+  entry.rgbPixels = std::move(image.rows);
+  entry.header = std::move(bitmap.header);
+  entry.rawPixels = std::move(bitmap.pixels);
+}
+
+}  // namespace
 
 const TextureEntry& addTexture(TextureList& textures, const std::string& path,
                                const UnreadableTextureHandler& onUnreadable) {
@@ -17,16 +32,21 @@ const TextureEntry& addTexture(TextureList& textures, const std::string& path,
     if (onUnreadable) onUnreadable(path);
     return entry;
   }
-  entry.loaded = true;
-  entry.width = bitmap->width;
-  entry.height = bitmap->height;
-  RgbImage image = makeRgbImage(*bitmap);
-  entry.imageWidth = image.width;
-  entry.imageHeight = image.height;
-  entry.rgbPixels = std::move(image.rows);
-  entry.header = std::move(bitmap->header);
-  entry.rawPixels = std::move(bitmap->pixels);
+  takeImage(entry, std::move(*bitmap));
   return entry;
+}
+
+bool rereadTexture(TextureList& textures, const std::string& path) {
+  TextureEntry* entry = textures.find(path);
+  if (!entry) return false;
+  std::optional<Bitmap> bitmap = readBitmapFile(nativePath(path));
+  if (!bitmap) return false;
+  if (entry->loaded && bitmap->header == entry->header && bitmap->pixels == entry->rawPixels) {
+    return false;
+  }
+  takeImage(*entry, std::move(*bitmap));
+  ++entry->revision;
+  return true;
 }
 
 }  // namespace vev

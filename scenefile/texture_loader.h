@@ -14,4 +14,10 @@ using UnreadableTextureHandler = std::function<void(const std::string& path)>;
 const TextureEntry& addTexture(TextureList& textures, const std::string& path,
                                const UnreadableTextureHandler& onUnreadable);
 
+// Reads the bitmap of a listed path again, for an author who edits it while the program runs.
+// An image that differs from the one held replaces it and counts a new revision, which the
+// renderer sends to GL again; true then. An unlisted path, or a bitmap that now cannot be read
+// (caught while it is written), changes nothing.
+bool rereadTexture(TextureList& textures, const std::string& path);
+
 }  // namespace vev

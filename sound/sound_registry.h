@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +40,13 @@ class SoundRegistry {
   // loaded now. Fills the ref's path, entry and playRequests (0); leaves its range alone.
   SoundLoad registerSound(const std::string& directory, const std::string& fileName, SoundRef& ref);
 
+  // Loads the sample of `path` again when the file has changed on disk since it was loaded, for
+  // an author who edits it while the program runs: every line that plays it plays the new one
+  // from its next start (what plays now is stopped), and the old sample is freed, so the path
+  // keeps one slot. A path not loaded, unchanged, or that cannot be loaded now (caught while it
+  // is written, or no slot free) changes nothing; true when the sample was replaced.
+  bool rereadSample(const std::string& path);
+
   // The entry with that number, or null.
   SoundEntry* findEntry(std::int32_t entry);
   // Stops and forgets every entry not in `used`, and frees the samples no entry plays any more.
@@ -55,7 +63,11 @@ class SoundRegistry {
 
   SoundTable& table_;
   std::map<std::int32_t, SoundEntry> entries_;
-  std::map<std::string, int> slotOfPath_;  // the samples loaded, by path
+  struct LoadedSample {
+    int slot = -1;
+    std::filesystem::file_time_type modified;  // the file's time stamp when it was loaded
+  };
+  std::map<std::string, LoadedSample> loaded_;  // the samples loaded, by path
   std::int32_t nextEntry_ = 0;
 };
 

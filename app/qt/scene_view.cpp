@@ -4,8 +4,10 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cstdio>
+#include <set>
 #include <utility>
 
+#include "app/asset_refresh.h"
 #include "app/commands.h"
 #include "app/demo_pilot.h"
 #include "app/demo_scene.h"
@@ -17,6 +19,7 @@
 #include "app/qt/virtual_keys.h"
 #include "app/reload.h"
 #include "app/scene_hashes.h"
+#include "model/path.h"
 #include "render/viewport.h"
 #include "sim/node_kind.h"
 #include "sim/state_checksum.h"
@@ -177,33 +180,50 @@ void SceneView::noteLoadedFiles() {
     const QString path = QFile::decodeName(it->sourcePath.c_str());
     if (loadedFiles_.contains(path)) continue;
     loadedFiles_.insert(path);
-    if (watching_) watcher_.addPath(path);
+    watch(path);
   }
+  for (const Identity* it = view_.model.scene.get(); it; it = it->next.get()) {
+    for (const std::string& asset : assetPathsOf(*it)) {
+      const QString path = QFile::decodeName(nativePath(asset).c_str());
+      if (assetFiles_.contains(path)) continue;
+      assetFiles_.insert(path, asset);
+      watch(path);
+    }
+  }
+}
+
+void SceneView::watch(const QString& path) {
+  if (watching_ && QFile::exists(path)) watcher_.addPath(path);
 }
 
 void SceneView::setWatching(bool on) {
   watching_ = on;
   changedFiles_.clear();
   if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
-  if (on) {
-    for (const QString& path : loadedFiles_) watcher_.addPath(path);
-  }
+  for (const QString& path : loadedFiles_) watch(path);
+  for (const QString& path : assetFiles_.keys()) watch(path);
 }
 
 // An editor that saves by writing a new file and renaming it over the old one takes the watched
 // file away: it is watched again as soon as it is back.
 void SceneView::reloadChangedFiles() {
   const QStringList watched = watcher_.files();
-  for (const QString& path : loadedFiles_) {
+  for (const QString& path : loadedFiles_.values() + assetFiles_.keys()) {
     if (!watched.contains(path) && QFile::exists(path) && watcher_.addPath(path)) {
       changedFiles_.insert(path);
     }
   }
   if (changedFiles_.isEmpty() || view_.model.frameReady == 0) return;
   const QSet<QString> changed = std::exchange(changedFiles_, {});
+  std::set<std::string> assets;
   for (const QString& path : changed) {
-    reloadSceneFile(view_, QFile::encodeName(path).toStdString(), onUnreadableTexture_);
+    if (assetFiles_.contains(path)) {
+      assets.insert(assetFiles_.value(path));
+    } else {
+      reloadSceneFile(view_, QFile::encodeName(path).toStdString(), onUnreadableTexture_);
+    }
   }
+  refreshAssets(view_, assets);
   update();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QOpenGLWidget>
 #include <QSet>
 #include <QString>
@@ -8,6 +9,7 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "app/qt/sdl_joystick.h"
 #include "app/replay_file.h"
@@ -48,7 +50,8 @@ class SceneView final : public QOpenGLWidget {
   // Releases the scene and loads the demonstration again, as at start-up, with the next step.
   void restart();
   // While on, every scene file loaded since start-up is watched, and a file that changes on disk
-  // is loaded again in place of its Identities before the next frame (see reloadSceneFile).
+  // is loaded again in place of its Identities before the next frame (see reloadSceneFile); so
+  // are the bitmaps and samples they name, which are read again (see refreshAssets).
   void setWatching(bool on);
   bool watching() const { return watching_; }
   // Stops the simulation, the pilot and the sound, and keeps showing the last frame; and back.
@@ -87,6 +90,7 @@ class SceneView final : public QOpenGLWidget {
   void endReplay();
   void noteLoadedFiles();
   void reloadChangedFiles();
+  void watch(const QString& path);
 
   QString dataDir_;
   std::unique_ptr<SettingsStore> store_;
@@ -100,8 +104,9 @@ class SceneView final : public QOpenGLWidget {
   bool settingsRead_ = false;
   bool paused_ = false;
   QFileSystemWatcher watcher_;
-  QSet<QString> loadedFiles_;   // every scene file loaded since start-up
-  QSet<QString> changedFiles_;  // changed since the last tick; each is reloaded once
+  QSet<QString> loadedFiles_;               // every scene file loaded since start-up
+  QHash<QString, std::string> assetFiles_;  // the bitmaps and samples they name, as named
+  QSet<QString> changedFiles_;              // changed since the last tick; each is reloaded once
   bool watching_ = false;
   QString recordPath_;
   ReplayRecorder recorder_;

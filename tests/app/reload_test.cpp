@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "app/reload.h"
 #include "model/kinematics.h"
 #include "sound/sound_control.h"
+#include "tests/scenefile/bitmap_files.h"
 #include "tests/sound/recording_sound_library.h"
 
 namespace vev {
@@ -99,6 +101,46 @@ TEST_F(Reload, AReloadKeepsTheFlightAndACutFileKeepsTheCraft) {
   reloadSceneFile(view, path, {});
   EXPECT_EQ(view.model.scene.get(), &after);
   EXPECT_EQ(view.news.back(), "Kept DART: dart.zsf ends before *END (still being written?)");
+}
+
+// A bitmap and a sample edited on disk are read again at the next reload (the bitmap's image
+// counts a new revision for the renderer); the sample keeps one slot, the old one freed.
+TEST_F(Reload, AReloadRereadsTheBitmapsAndSamplesThatChangedOnDisk) {
+  test::BitmapFile bitmap;
+  bitmap.width = 2;
+  bitmap.height = 2;
+  bitmap.pixels.assign(16, 0x20);
+  const auto writeBytes = [&](const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream(dir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+    fs::last_write_time(dir / name, fs::last_write_time(dir / name) + std::chrono::seconds(5));
+  };
+  writeBytes("skin.bmp", bitmap.bytes());
+  writeBytes("boom.wav", {1, 2, 3});
+  const std::string path = write(
+      "skin.zsf",
+      "10 skin\ntextured\nname=SKIN\nsound=boom.wav\n*QUAD\ndif=80 80 80 100\n"
+      "texture=skin.bmp-1\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\nverts=0 0 0 1 0 0 1 1 0\n*END\n");
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  reloadSceneFile(view, path, {});
+  ASSERT_EQ(view.textures.entries().size(), 1u);
+  EXPECT_EQ(view.textures.entries()[0].revision, 0u) << "nothing changed yet";
+  EXPECT_EQ(calls.loaded.size(), 1u);
+
+  bitmap.pixels.assign(16, 0xe0);
+  writeBytes("skin.bmp", bitmap.bytes());
+  writeBytes("boom.wav", {4, 5, 6});
+  reloadSceneFile(view, path, {});
+  const TextureEntry& texture = view.textures.entries()[0];
+  EXPECT_EQ(texture.revision, 1u);
+  EXPECT_EQ(texture.rgbPixels[0], 0xe0);
+  EXPECT_EQ(calls.loaded.size(), 2u);
+  EXPECT_EQ(calls.freed, (std::vector<int>{1}));
+  EXPECT_EQ(view.sounds.entries().size(), 1u);
+  EXPECT_EQ(view.sounds.entries().begin()->second.sampleSlot, 1) << "the new sample's slot";
+  EXPECT_TRUE(view.news.back().starts_with("Reloaded SKIN from skin.zsf"));
+  EXPECT_EQ(view.news.end()[-2], "Reread skin.bmp");
 }
 
 // A watched file replaced by a named pipe is told, not waited on.

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QImage>
 #include <QStatusBar>
 #include <QTest>
 
@@ -14,6 +15,18 @@ QByteArray boxFile(const char* colour) {
              "10 box\na square ahead of the cockpit\nname=BOX\npos=0 0 0\n*QUAD\nname=face\n"
              "dif=") +
          colour + "\npos=10 1 0\ntang=0 0 1\nnorm=0 1 0\nverts=-2 -2 0 2 -2 0 2 2 0 -2 2 0\n*END\n";
+}
+
+// A square 10 m ahead of the player's cockpit showing skin.bmp, one texel of it over the face.
+constexpr const char* kSkinnedBox =
+    "10 skinned\na textured square ahead of the cockpit\nname=SKINNED\npos=0 0 0\n*QUAD\n"
+    "name=face\ndif=100 100 100 100\ntexture=skin.bmp-1\npos=10 1 0\ntang=0 0 1\nnorm=0 1 0\n"
+    "verts=-2 -2 0 2 -2 0 2 2 0 -2 2 0\n*END\n";
+
+void paintBitmap(const QString& path, Qt::GlobalColor colour) {
+  QImage image(2, 2, QImage::Format_RGB888);
+  image.fill(colour);
+  QVERIFY(image.save(path, "BMP"));
 }
 
 void rewrite(const QString& path, const QByteArray& text) {
@@ -77,6 +90,21 @@ class ReloadTest : public QObject {
     QCOMPARE(model.controlled, fresh);
     QCOMPARE(player(box.test.state()).target, fresh);
     QVERIFY(box.test.waitFrames(2));
+  }
+
+  void anEditedBitmapShowsInTheNextPictures() {
+    TestWindow test;
+    const QString path = test.folder().writeFile("skinned.zsf", kSkinnedBox);
+    const QString skin = test.folder().path() + "/skin.bmp";
+    paintBitmap(skin, Qt::red);
+    QVERIFY(test.start() && addSceneFile(test.state(), path.toStdString(), {}));
+    test.window().setWatching(true);
+    QVERIFY(test.waitFrames(2));
+    QVERIFY(qRed(centrePixel(test)) > 100 && qGreen(centrePixel(test)) < 50);
+    paintBitmap(skin, Qt::green);
+    QTRY_VERIFY_WITH_TIMEOUT(qGreen(centrePixel(test)) > 100, 3000);
+    QVERIFY(qRed(centrePixel(test)) < 50);
+    QTRY_VERIFY_WITH_TIMEOUT(test.window().statusText() == "Reread skin.bmp", 3000);
   }
 
   void garbageOrADeletedFileKeepsWhatWasLoaded() {
