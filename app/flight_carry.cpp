@@ -2,10 +2,13 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "model/kinematics.h"
+#include "sim/channel_travel.h"
 
 namespace vev {
 namespace {
@@ -57,21 +60,71 @@ std::map<std::pair<std::string, int>, const SceneNode*> partsByName(const Identi
   return parts;
 }
 
-void carryThrottles(const Identity& old, Identity& fresh) {
+// The part of `old` that each part of `fresh` stands for: the one of the same name and kind, at
+// the same place among the parts of that name.
+std::map<const SceneNode*, const SceneNode*> counterparts(const Identity& old,
+                                                          const Identity& fresh) {
   const auto oldParts = partsByName(old);
-  std::map<std::string, int> seen;
-  for (SceneNode* node = fresh.nodes.get(); node; node = node->next.get()) {
-    const auto found = oldParts.find({node->name, seen[node->name]++});
-    if (found == oldParts.end() || node->kind != "JET" || found->second->kind != "JET") continue;
-    const SceneNode& before = *found->second;
-    if (before.throttle) node->throttle = std::make_unique<JetThrottle>(*before.throttle);
-    if (node->body && before.body) copyTravel(*node->body, *before.body);
+  std::map<const SceneNode*, const SceneNode*> matched;
+  for (const auto& [key, node] : partsByName(fresh)) {
+    const auto found = oldParts.find(key);
+    if (found != oldParts.end() && found->second->kind == node->kind) {
+      matched.emplace(node, found->second);
+    }
   }
+  return matched;
+}
+
+std::string partName(const SceneNode& node) {
+  return node.name.empty() ? "a " + node.kind + " with no name" : node.name;
+}
+
+constexpr const char* kChannelKeywords[] = {"controltx", "controlty", "controltz",
+                                            "controlrx", "controlry", "controlrz",
+                                            "controlox", "controloy", "controloz"};
+
+// The keyed channels of `before` that `after` has no keys for.
+void addDroppedChannels(const SceneNode& after, const SceneNode& before,
+                        std::vector<std::string>& dropped) {
+  if (!before.body) return;
+  const BodyState empty;
+  const BodyState& now = after.body ? *after.body : empty;
+  const ControlChannel* channels[] = {&now.translation[0], &now.translation[1], &now.translation[2],
+                                      &now.rotation[0],    &now.rotation[1],    &now.rotation[2],
+                                      &now.spin[0],        &now.spin[1],        &now.spin[2]};
+  const BodyState& was = *before.body;
+  const ControlChannel* earlier[] = {&was.translation[0], &was.translation[1], &was.translation[2],
+                                     &was.rotation[0],    &was.rotation[1],    &was.rotation[2],
+                                     &was.spin[0],        &was.spin[1],        &was.spin[2]};
+  for (int i = 0; i < 9; ++i) {
+    if (hasKeys(*earlier[i]) && !hasKeys(*channels[i])) {
+      dropped.push_back("the " + std::string(kChannelKeywords[i]) + " of " + partName(before));
+    }
+  }
+  if (hasKeys(was.rail) && !hasKeys(now.rail)) {
+    dropped.push_back("the controlcarril of " + partName(before));
+  }
+}
+
+std::vector<std::string> droppedParts(const Identity& old,
+                                      const std::map<const SceneNode*, const SceneNode*>& matched) {
+  std::set<const SceneNode*> kept;
+  for (const auto& [after, before] : matched) {
+    kept.insert(before);
+  }
+  std::vector<std::string> dropped;
+  for (const SceneNode* node = old.nodes.get(); node; node = node->next.get()) {
+    if (!kept.contains(node)) dropped.push_back(partName(*node));
+  }
+  for (const auto& [after, before] : matched) {
+    addDroppedChannels(*after, *before, dropped);
+  }
+  return dropped;
 }
 
 }  // namespace
 
-void carryFlight(const Identity& old, Identity& fresh) {
+std::vector<std::string> carryFlight(const Identity& old, Identity& fresh) {
   const RigidMotion motion = motionOnto(fresh.pose, old.pose);
   applyMotion(motion, &fresh.pose, &fresh.body, nullptr);
   for (SceneNode* node = fresh.nodes.get(); node; node = node->next.get()) {
@@ -81,7 +134,12 @@ void carryFlight(const Identity& old, Identity& fresh) {
   fresh.motion.velocity = old.motion.velocity;
   fresh.motion.angularVelocity = old.motion.angularVelocity;
   copyTravel(fresh.body, old.body);
-  carryThrottles(old, fresh);
+  const auto matched = counterparts(old, fresh);
+  takeChannelTravel(fresh, [&](const SceneNode& node) -> const SceneNode* {
+    const auto found = matched.find(&node);
+    return found == matched.end() ? nullptr : found->second;
+  });
+  return droppedParts(old, matched);
 }
 
 }  // namespace vev

@@ -52,9 +52,13 @@ std::string addedNews(const Identity& identity, std::string_view path, const Loa
   return loadedNews("Added", identity, path, report);
 }
 
-std::string reloadedNews(const Identity& identity, std::string_view path,
-                         const LoadReport& report) {
-  return loadedNews("Reloaded", identity, path, report);
+std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report,
+                         const std::vector<std::string>& dropped) {
+  std::string news = loadedNews("Reloaded", identity, path, report);
+  for (std::size_t i = 0; i < dropped.size(); ++i) {
+    news += (i == 0 ? "; the file no longer has " : ", ") + dropped[i];
+  }
+  return news;
 }
 
 std::string flyingNews(const Identity& identity, std::string_view path, const LoadReport& report) {

@@ -26,8 +26,10 @@ std::string addedNews(const Identity& identity, std::string_view path, const Loa
 std::string unreadableNews(std::string_view path);
 // "Kept NAME: FILE ends before *END (still being written?)".
 std::string unfinishedNews(const Identity& identity, std::string_view path);
-// "Reloaded NAME from FILE", told as for an added file.
-std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report);
+// "Reloaded NAME from FILE", told as for an added file, then "; the file no longer has A, B" for
+// the parts and channels whose flight could not be carried over.
+std::string reloadedNews(const Identity& identity, std::string_view path, const LoadReport& report,
+                         const std::vector<std::string>& dropped = {});
 // "Reread FILE": a texture or sound file read again because it changed on disk.
 std::string rereadNews(std::string_view path);
 // "Flying NAME from FILE", told as for an added file.

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "app/asset_refresh.h"
@@ -58,14 +60,16 @@ std::unique_ptr<Identity> freshLoad(const std::string& path, SceneAssets& assets
   return std::move(scratch.scene);
 }
 
-// Who the old Identity was in the scene, carried over to its replacement.
-void carryOver(const Identity& old, Identity& fresh) {
-  carryFlight(old, fresh);
+// Who the old Identity was in the scene, carried over to its replacement; what the fresh file no
+// longer has (see carryFlight).
+std::vector<std::string> carryOver(const Identity& old, Identity& fresh) {
+  std::vector<std::string> dropped = carryFlight(old, fresh);
   fresh.hudName = old.hudName;
   fresh.hudName2 = old.hudName2;
   fresh.hudName3 = old.hudName3;
   fresh.keys = old.keys;
   fresh.target = old.target;
+  return dropped;
 }
 
 // The pose in `fresh` at the place `pose` has in `old`, or null. With `fresh` the old Identity
@@ -132,8 +136,10 @@ void reloadSceneFile(ViewState& view, const std::string& path,
   }
   std::vector<Replacement> replaced;
   std::vector<std::unique_ptr<Identity>> released;
+  std::vector<std::string> dropped;
   for (std::size_t i = 0; i < olds.size(); ++i) {
-    carryOver(*olds[i], *loads[i]);
+    std::vector<std::string> lost = carryOver(*olds[i], *loads[i]);
+    if (i == 0) dropped = std::move(lost);
     Identity* fresh = loads[i].get();
     released.push_back(swapIn(model, *olds[i], std::move(loads[i])));
     replaced.push_back({olds[i], fresh});
@@ -142,7 +148,7 @@ void reloadSceneFile(ViewState& view, const std::string& path,
   refreshAssets(view, assetPathsOf(*replaced.front().fresh));
   noteLoadedParts(report);
   releaseUnusedSounds(view.sounds, model.scene.get());
-  view.news.push_back(reloadedNews(*replaced.front().fresh, path, report));
+  view.news.push_back(reloadedNews(*replaced.front().fresh, path, report, dropped));
 }
 
 }  // namespace vev

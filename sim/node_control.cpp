@@ -5,6 +5,7 @@
 #include "sim/activation.h"
 #include "sim/channel_rule.h"
 #include "sim/key_access.h"
+#include "sim/motion_channels.h"
 #include "sim/node_kind.h"
 #include "sim/node_subtree.h"
 #include "sim/shot.h"
@@ -12,9 +13,6 @@
 namespace vev {
 namespace {
 
-constexpr Vec3 kAxisX{1.0f, 0.0f, 0.0f};
-constexpr Vec3 kAxisY{0.0f, 1.0f, 0.0f};
-constexpr Vec3 kAxisZ{0.0f, 0.0f, 1.0f};
 constexpr int kMaxThrustSlot = 0;
 constexpr int kExplosionClockSlot = 0;
 
@@ -22,32 +20,13 @@ bool respondsToChannels(const SceneNode& node, const Identity& identity) {
   return node.body && node.active == 1 && identity.alive == 1;
 }
 
-// Rail, translation and rotation channels: the node moves and turns, and `subtree` gathers the
-// same for its descendants.
+// Rail, translation and rotation channels, each as far as its keys take it in one frame.
 void applyMotionChannels(SceneNode& node, const KeyStates& keys, Pose& identityPose,
                          float frameStep, RigidMotion& subtree) {
-  BodyState& body = *node.body;
-  applyChannel(body.rail, keys, channelStep(body.rail, frameStep),
-               [&](float s) { moveNodeSubtree(node, body.rail.direction, s, subtree); });
-  const Vec3 axes[3] = {kAxisX, kAxisY, kAxisZ};
-  for (int i = 0; i < 3; ++i) {
-    ControlChannel& channel = body.translation[i];
-    applyChannel(channel, keys, channelStep(channel, frameStep),
-                 [&](float s) { moveNodeSubtree(node, axes[i], s, subtree); });
-  }
-  applyChannel(body.rotation[0], keys, channelStep(body.rotation[0], frameStep),
-               [&](float s) { turnNodeSubtree(node, kAxisX, s, subtree); });
-  // A camera pans about its own up axis; any other part swings about the craft's up axis.
-  const bool camera = isKind(node, "CAMERA");
-  applyChannel(body.rotation[1], keys, channelStep(body.rotation[1], frameStep), [&](float s) {
-    if (camera) {
-      turnNodeSubtree(node, kAxisY, s, subtree);
-    } else {
-      turnSubtreeInFrame(node, identityPose, kAxisY, s, subtree);
-    }
-  });
-  applyChannel(body.rotation[2], keys, channelStep(body.rotation[2], frameStep),
-               [&](float s) { turnNodeSubtree(node, kAxisZ, s, subtree); });
+  const auto byKeys = [&](ControlChannel& channel, auto&& act) {
+    applyChannel(channel, keys, channelStep(channel, frameStep), act);
+  };
+  moveByChannels(node, identityPose, byKeys, subtree);
 }
 
 // A hanging part slides along gravity. Without gravity there is no direction to slide in, so the

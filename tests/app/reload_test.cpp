@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -11,6 +12,8 @@
 #include "app/commands.h"
 #include "app/reload.h"
 #include "model/kinematics.h"
+#include "sim/key_access.h"
+#include "sim/node_control.h"
 #include "sound/sound_control.h"
 #include "tests/scenefile/bitmap_files.h"
 #include "tests/sound/recording_sound_library.h"
@@ -77,8 +80,8 @@ TEST_F(Reload, AReloadKeepsTheFlightAndACutFileKeepsTheCraft) {
   before.motion.angularVelocity = {0.0f, 12.0f, 0.0f};
   SceneNode& jet = *before.nodes->next;
   jet.throttle = std::make_unique<JetThrottle>(JetThrottle{0.5f});
-  jet.body->translation[0].roomUp = 500.0f;
-  jet.body->translation[0].roomDown = 500.0f;
+  jet.body->spin[0].roomUp = 500.0f;
+  jet.body->spin[0].roomDown = -500.0f;
   const Pose heading = before.pose;
 
   write("dart.zsf", craft.substr(0, craft.find("80 80 80")) + "20 90 20" +
@@ -95,12 +98,43 @@ TEST_F(Reload, AReloadKeepsTheFlightAndACutFileKeepsTheCraft) {
   }
   const SceneNode& engine = *after.nodes->next;
   EXPECT_EQ(engine.throttle->level, 0.5f);
-  EXPECT_EQ(engine.body->translation[0].roomUp, 500.0f);
+  EXPECT_EQ(engine.body->spin[0].roomDown, -500.0f);
 
   write("dart.zsf", craft.substr(0, craft.size() - 5));
   reloadSceneFile(view, path, {});
   EXPECT_EQ(view.model.scene.get(), &after);
   EXPECT_EQ(view.news.back(), "Kept DART: dart.zsf ends before *END (still being written?)");
+}
+
+// A wing swept 20 degrees with its wingtip cannon, reloaded from a file that lost the fin: the
+// wing and the part it carries stay swept, and the fin is told as dropped.
+TEST_F(Reload, AReloadKeepsThePartsTravelAndTellsWhatTheFileDropped) {
+  const std::string wing =
+      "10 swing\nwings\nname=SWING\npos=0 0 0\n*QUAD\nname=wing\nchilds=1\ndif=80 80 80 100\n"
+      "pos=0 0 -1\ntang=1 0 0\nnorm=0 1 0\npivot=0 0 -1\ncontrolry=390 391 25 -0.5 30.5 0\n"
+      "verts=1 0 0 -1 0 -4 -2 0 -4\n*LASERCANNON\nname=tip\npos=-1 0 -4\ntang=1 0 0\n"
+      "norm=0 1 0\n";
+  const std::string fin =
+      "*QUAD\nname=fin\ndif=80 80 80 100\npos=0 0 0\ntang=1 0 0\nnorm=0 1 0\n"
+      "verts=0 0 0 1 0 0 1 1 0\n";
+  const std::string path = write("swing.zsf", wing + fin + "*END\n");
+  ASSERT_TRUE(addSceneFile(view, path, {}));
+  Identity& before = *view.model.scene;
+  setKey(before.keys, 390, 1);
+  for (int i = 0; i < 20; ++i) stepNodes(view.model, before, before.nodes.get(), &before.pose);
+  const Pose swept = *before.nodes->pose;
+  const Pose tip = *before.nodes->next->pose;
+  ASSERT_GT(std::abs(swept.tangent[2]), 0.3f) << "the wing has turned";
+
+  write("swing.zsf", wing + "*END\n");
+  reloadSceneFile(view, path, {});
+  const Identity& after = *view.model.scene;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(after.nodes->pose->tangent[i], swept.tangent[i], 1e-5);
+    EXPECT_NEAR(after.nodes->next->pose->position[i], tip.position[i], 1e-5);
+  }
+  EXPECT_EQ(after.nodes->body->rotation[1].roomUp, before.nodes->body->rotation[1].roomUp);
+  EXPECT_TRUE(view.news.back().ends_with("; the file no longer has fin")) << view.news.back();
 }
 
 // A bitmap and a sample edited on disk are read again at the next reload (the bitmap's image
