@@ -45,12 +45,12 @@ constexpr Command kCommands[] = {
 };
 
 constexpr int kToolbar[] = {
-    kIdentityLabel,        kAddIdentity,      kToolbarSeparator, kPreviousIdentity,
-    kNextIdentity,         kToggleIdHelp,     kToolbarSeparator, kCameraLabel,
-    kNextCamera,           kToolbarSeparator, kGraphicsLabel,    kToggleTextures,
-    kToggleClampTextures,  kToggleWireFrame,  kTogglePanel,      kToggleSimpleShapes,
-    kToolbarSeparator,     kToggleSound,      kToggleJoystick,   kToolbarSeparator,
-    kToggleCollisionDebug, kToolbarSeparator, kRestart,
+    kIdentityLabel,      kAddIdentity,          kFlyCraft,         kToolbarSeparator,
+    kPreviousIdentity,   kNextIdentity,         kToggleIdHelp,     kToolbarSeparator,
+    kCameraLabel,        kNextCamera,           kToolbarSeparator, kGraphicsLabel,
+    kToggleTextures,     kToggleClampTextures,  kToggleWireFrame,  kTogglePanel,
+    kToggleSimpleShapes, kToolbarSeparator,     kToggleSound,      kToggleJoystick,
+    kToolbarSeparator,   kToggleCollisionDebug, kToolbarSeparator, kRestart,
 };
 
 // The flags switch to 0 only from 1: any other stored value switches them on.

@@ -124,13 +124,17 @@ std::vector<std::string> droppedParts(const Identity& old,
 
 }  // namespace
 
-std::vector<std::string> carryFlight(const Identity& old, Identity& fresh) {
-  const RigidMotion motion = motionOnto(fresh.pose, old.pose);
-  applyMotion(motion, &fresh.pose, &fresh.body, nullptr);
-  for (SceneNode* node = fresh.nodes.get(); node; node = node->next.get()) {
+void turnAndMoveOnto(Identity& identity, const Pose& onto) {
+  const RigidMotion motion = motionOnto(identity.pose, onto);
+  applyMotion(motion, &identity.pose, &identity.body, nullptr);
+  for (SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
     applyMotion(motion, node->pose.get(), node->body.get(), node->shape.get());
     node->dirty = 1;
   }
+}
+
+std::vector<std::string> carryFlight(const Identity& old, Identity& fresh) {
+  turnAndMoveOnto(fresh, old.pose);
   fresh.motion.velocity = old.motion.velocity;
   fresh.motion.angularVelocity = old.motion.angularVelocity;
   copyTravel(fresh.body, old.body);

@@ -7,6 +7,10 @@
 
 namespace vev {
 
+// Turns and moves the Identity with all its parts as a whole so that its own frame lies on
+// `onto`.
+void turnAndMoveOnto(Identity& identity, const Pose& onto);
+
 // Carries a craft's flight over to a fresh load of its scene file: its place and orientation
 // (the fresh craft is turned and moved as a whole), velocity and spin, the current travel of the
 // Identity's channels, and each part's: wings swept, turrets turned, toggles and jet throttles

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/commands.h"
+#include "app/flight_carry.h"
 #include "app/load_findings.h"
 #include "app/news.h"
 #include "model/kinematics.h"
@@ -27,11 +28,12 @@ float length(const Vec3& v) {
 }
 
 // The radius of a sphere around the Identity's origin that holds its parts: each part's place
-// and the farthest of its vertices. HUD items are drawn on the screen, not in the scene.
+// and the farthest of its vertices. HUD items are drawn on the screen, not in the scene, and a
+// camera (a chase camera hangs far behind) has no body.
 float reach(const Identity& identity) {
   float radius = 0.0f;
   for (const SceneNode* node = identity.nodes.get(); node; node = node->next.get()) {
-    if (!node->pose || isHudItemKind(node->kind)) continue;
+    if (!node->pose || isHudItemKind(node->kind) || isKind(*node, "CAMERA")) continue;
     float size = 0.0f;
     for (const Vertex& v : node->vertices) size = std::max(size, length({v.x, v.y, v.z}));
     radius = std::max(radius, length(node->pose->position - identity.pose.position) + size);
@@ -50,15 +52,24 @@ bool overlapsAnother(const ModelState& model, const Identity& craft, float craft
   return false;
 }
 
-// Moves `craft` along the player's heading until it is clear of every other craft.
-void placeAhead(const ModelState& model, const Identity& player, Identity& craft) {
+// Puts `craft` beside the player, turned and moving as the player is, so that it flies in
+// formation with it and sees what the player saw: on its right or left, then above, below or
+// behind it, at the nearest of these places that is clear of every craft, and further out by the
+// clearance while none is; ahead of the player only when nothing else is clear.
+void placeBeside(const ModelState& model, const Identity& player, Identity& craft) {
+  turnAndMoveOnto(craft, player.pose);
+  craft.motion.velocity = player.motion.velocity;
   const float craftReach = reach(craft);
-  const Vec3& ahead = player.pose.tangent;
+  const Pose& frame = player.pose;
+  const Vec3 sides[] = {frame.binormal,       -1.0f * frame.binormal, frame.normal,
+                        -1.0f * frame.normal, -1.0f * frame.tangent,  frame.tangent};
   float distance = reach(player) + craftReach + kClearance;
   for (int step = 0; step < kMostSteps; ++step, distance += kClearance) {
-    const Vec3 offset = player.pose.position + distance * ahead - craft.pose.position;
-    translateIdentity(craft, offset[0], offset[1], offset[2]);
-    if (!overlapsAnother(model, craft, craftReach)) return;
+    for (const Vec3& side : sides) {
+      const Vec3 offset = frame.position + distance * side - craft.pose.position;
+      translateIdentity(craft, offset[0], offset[1], offset[2]);
+      if (!overlapsAnother(model, craft, craftReach)) return;
+    }
   }
 }
 
@@ -116,7 +127,7 @@ bool flyCraftFile(ViewState& view, const std::string& path,
   std::unique_ptr<Identity> loaded = std::move(scratch.scene);
   Identity& craft = *loaded;
   append(model, std::move(loaded));
-  if (player) placeAhead(model, *player, craft);
+  if (player) placeBeside(model, *player, craft);
   model.controlled = &craft;
   startThroughFirstCamera(model);
   model.frameReady = 1;

@@ -20,10 +20,10 @@ void startThroughFirstCamera(ModelState& model);
 bool loadOwnScene(ViewState& view, const std::vector<std::string>& paths,
                   const UnreadableTextureHandler& onUnreadableTexture);
 
-// Puts the craft of the scene file `path` into the running scene ahead of the controlled craft,
-// far enough that it overlaps no other craft, gives it control and its first camera, and leaves
-// the craft it replaces to the pilot. A file that cannot be read or holds no part changes
-// nothing and says so in the news; false then.
+// Puts the craft of the scene file `path` into the running scene beside the controlled craft,
+// flying as it flies, far enough that it overlaps no other craft; gives it control and its first
+// camera, and leaves the craft it replaces to the pilot. A file that cannot be read or holds no
+// part changes nothing and says so in the news; false then.
 bool flyCraftFile(ViewState& view, const std::string& path,
                   const UnreadableTextureHandler& onUnreadableTexture);
 

@@ -13,6 +13,8 @@ const char* iconName(int id) {
   switch (id) {
     case kAddIdentity:
       return "add-identity";
+    case kFlyCraft:
+      return "fly-craft";
     case kToggleIdHelp:
       return "identity-help";
     case kNextIdentity:

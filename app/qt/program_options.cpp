@@ -24,7 +24,7 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       QObject::tr("Add the scene file FILE (and those that follow) after the demonstration."),
       "FILE");
   const QCommandLineOption fly(
-      "fly", QObject::tr("Fly the craft of FILE, put ahead of the demonstration's player."),
+      "fly", QObject::tr("Fly the craft of FILE, put beside the demonstration's player."),
       "FILE");
   const QCommandLineOption record("record", QObject::tr("Write the game's replay to FILE."),
                                   "FILE");

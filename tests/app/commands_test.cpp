@@ -81,9 +81,9 @@ struct Commands : ::testing::Test {
 };
 
 TEST_F(Commands, ToolbarHoldsTheCommandsInTheirGroups) {
-  const std::vector<int> expected = {32775, 32771, 0,     32774, 32773, 32772, 0,     32776,
-                                     32778, 0,     32777, 32780, 32786, 32779, 32789, 32790,
-                                     0,     32784, 32785, 0,     32788, 0,     32792};
+  const std::vector<int> expected = {32775, 32771, kFlyCraft, 0,     32774, 32773, 32772, 0,
+                                     32776, 32778, 0,         32777, 32780, 32786, 32779, 32789,
+                                     32790, 0,     32784,     32785, 0,     32788, 0,     32792};
   const std::span<const int> layout = toolbarLayout();
   EXPECT_EQ(std::vector<int>(layout.begin(), layout.end()), expected);
   for (const int id : layout) {
