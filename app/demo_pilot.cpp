@@ -24,7 +24,7 @@ void pressPilotKeys(KeyStates& keys, int pilotTick) {
 // The keys a pilot held stay down until someone lets them go.
 void releaseAllPilotKeys(ModelState& model) {
   for (Identity* it = model.scene.get(); it; it = it->next.get()) {
-    if (it != model.controlled && !isShot(*it)) releasePilotKeys(*it);
+    if (it != model.controlled && !it->secondPlayer && !isShot(*it)) releasePilotKeys(*it);
   }
 }
 
@@ -32,7 +32,7 @@ void flyAttack(ModelState& model) {
   if (!model.controlled) return;
   const Traffic traffic = trafficOf(model.scene.get());
   for (Identity* it = model.scene.get(); it; it = it->next.get()) {
-    if (it != model.controlled) {
+    if (it != model.controlled && !it->secondPlayer) {
       pressAttackKeys(*it, *model.controlled, traffic, model.frameStepSeconds());
     }
   }
@@ -54,7 +54,7 @@ bool tick(ModelState& model, DemoPilot& pilot) {
     // it stands in the list.
     const Identity* player = model.controlled ? model.controlled : model.scene.get();
     for (Identity* it = model.scene.get(); it; it = it->next.get()) {
-      if (it != player) pressPilotKeys(it->keys, pilot.pilotTick);
+      if (it != player && !it->secondPlayer) pressPilotKeys(it->keys, pilot.pilotTick);
     }
   }
   return true;

@@ -14,7 +14,7 @@ struct DemoPilot {
 };
 
 // One timer tick. Only while `frameReady` is set: advances the pilot and presses its keys on
-// every Identity but the controlled one (the attack pilot: but the controlled one and the shots),
+// every Identity but the players' (the attack pilot: but the players' and the shots),
 // and returns true (a frame is to follow). When the pilot changes, the craft first let go of every
 // key the other one held. Ticks that arrive during a frame or a load do nothing and return false.
 bool tick(ModelState& model, DemoPilot& pilot);

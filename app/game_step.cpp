@@ -10,6 +10,7 @@
 #include "app/news.h"
 #include "app/own_craft.h"
 #include "app/restart.h"
+#include "app/second_player.h"
 #include "sim/joystick_keys.h"
 #include "sim/node_kind.h"
 
@@ -76,9 +77,11 @@ void applyGameCommand(ViewState& view, const GameCommand& command) {
   switch (command.kind) {
     case GameCommand::Kind::restart: {
       const bool attack = view.pilot.attack;
+      const bool twoPlayers = secondPlayerCraft(view.model) != nullptr;
       view.textureCache.release();
       restartDemonstration(view, view.dataDir, view.onUnreadableTexture);
       view.pilot.attack = attack;
+      if (twoPlayers) joinSecondPlayer(view.model);
       return;
     }
     case GameCommand::Kind::nextIdentity:
@@ -96,6 +99,15 @@ void applyGameCommand(ViewState& view, const GameCommand& command) {
     case GameCommand::Kind::flyFile:
       flyCraftFile(view, command.file, view.onUnreadableTexture);
       return;
+    case GameCommand::Kind::secondPlayerJoins:
+      joinSecondPlayer(view.model);
+      return;
+    case GameCommand::Kind::secondPlayerLeaves:
+      leaveSecondPlayer(view.model);
+      return;
+    case GameCommand::Kind::firstPlayerLeaves:
+      firstPlayerLeaves(view.model);
+      return;
   }
 }
 
@@ -105,7 +117,8 @@ void stepGame(ViewState& view, const FrameInputs& inputs, const StepReport& repo
   if (!view.model.controlled) view.model.controlled = view.model.scene.get();
   const Identity* controlledBefore = view.model.controlled;
   stepSimulation(
-      view.model, inputs.keys, [&view](ModelState& model) { tick(model, view.pilot); }, report);
+      view.model, inputs.keys, [&view](ModelState& model) { tick(model, view.pilot); }, report,
+      inputs.secondKeys);
   tellNewlyDestroyed(view, destroyedBefore);
   if (view.model.controlled && view.model.controlled != controlledBefore) {
     view.news.push_back(controllingNews(*view.model.controlled));

@@ -12,8 +12,9 @@ namespace vev {
 // another pilot than the one flying.
 FrameInputs takeFrameInputs(ViewState& view);
 
-// Applies one command to the game: restart the demonstration, control the next or previous
-// Identity, add a scene file, or change the pilot. What the player should hear of it goes to the
+// Applies one command to the game: restart the demonstration (the second player keeping a
+// craft), control the next or previous Identity, add a scene file, change the pilot, or let a
+// second player take or leave a craft. What the player should hear of it goes to the
 // view's news.
 void applyGameCommand(ViewState& view, const GameCommand& command);
 

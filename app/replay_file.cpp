@@ -2,11 +2,15 @@
 
 #include <iterator>
 
+#include "model/byte_codec.h"
+
 namespace vev {
 namespace {
 
 constexpr std::string_view kMagic = "VEV replay\n";
-constexpr std::uint64_t kFormatVersion = 1;
+constexpr std::uint64_t kFormatVersion = 2;
+// Version 1 frames carry one player's keys only.
+constexpr std::uint64_t kOnePlayerVersion = 1;
 constexpr char kFrameTag = 'F';
 constexpr char kEndTag = 'E';
 // Bounds that no real game reaches, so that a corrupted count cannot ask for unbounded memory.
@@ -14,138 +18,59 @@ constexpr std::uint64_t kMostText = 4096;
 constexpr std::uint64_t kMostFiles = 10000;
 constexpr std::uint64_t kMostCommands = 1000;
 
-void putNumber(std::string& out, std::uint64_t value) {
-  while (value >= 0x80) {
-    out.push_back(static_cast<char>((value & 0x7f) | 0x80));
-    value >>= 7;
-  }
-  out.push_back(static_cast<char>(value));
-}
-
-void putText(std::string& out, std::string_view text) {
-  putNumber(out, text.size());
-  out.append(text);
-}
-
-void putFixed64(std::string& out, std::uint64_t value) {
-  for (int i = 0; i < 8; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-}
-
-std::uint64_t zigzag(std::int64_t v) {
-  return (static_cast<std::uint64_t>(v) << 1) ^ static_cast<std::uint64_t>(v >> 63);
-}
-
-std::int64_t unzigzag(std::uint64_t v) {
-  return static_cast<std::int64_t>(v >> 1) ^ -static_cast<std::int64_t>(v & 1);
-}
-
-// Reads the parts back; every read fails, and stays failed, past the end or on a bad value.
-class Reader {
- public:
-  explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-
-  bool ok() const { return ok_; }
-  // Whether a read failed for want of bytes rather than on a bad value.
-  bool ranOut() const { return ranOut_; }
-  bool atEnd() const { return at_ == bytes_.size(); }
-  void fail() { ok_ = false; }
-
-  std::uint64_t number(std::uint64_t most = UINT64_MAX) {
-    std::uint64_t value = 0;
-    for (int shift = 0; ok_ && shift < 64; shift += 7) {
-      if (at_ >= bytes_.size()) {
-        runOut();
-        return 0;
-      }
-      const auto byte = static_cast<unsigned char>(bytes_[at_++]);
-      value |= static_cast<std::uint64_t>(byte & 0x7f) << shift;
-      if ((byte & 0x80) == 0) {
-        if (value > most) ok_ = false;
-        return ok_ ? value : 0;
-      }
-    }
-    ok_ = false;
-    return 0;
-  }
-  std::string text() {
-    const std::uint64_t size = number(kMostText);
-    if (!ok_ || bytes_.size() - at_ < size) {
-      if (ok_) runOut();
-      return {};
-    }
-    std::string value(bytes_.substr(at_, size));
-    at_ += size;
-    return value;
-  }
-  std::uint64_t fixed64() {
-    if (!ok_ || bytes_.size() - at_ < 8) {
-      if (ok_) runOut();
-      return 0;
-    }
-    std::uint64_t value = 0;
-    for (int i = 0; i < 8; ++i) {
-      value |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes_[at_++])) << (8 * i);
-    }
-    return value;
-  }
-  char tag() {
-    if (!ok_ || at_ >= bytes_.size()) {
-      ok_ = false;
-      return 0;
-    }
-    return bytes_[at_++];
-  }
-  bool expect(std::string_view text) {
-    if (bytes_.substr(at_, text.size()) != text) return false;
-    at_ += text.size();
-    return true;
-  }
-
- private:
-  void runOut() {
-    ok_ = false;
-    ranOut_ = true;
-  }
-
-  std::string_view bytes_;
-  std::size_t at_ = 0;
-  bool ok_ = true;
-  bool ranOut_ = false;
-};
-
-void readHeader(Reader& in, Replay& replay) {
+void readHeader(ByteReader& in, Replay& replay) {
   replay.setup.demo = in.number(1) == 1;
   const std::uint64_t added = in.number(kMostFiles);
-  for (std::uint64_t i = 0; in.ok() && i < added; ++i) replay.setup.addFiles.push_back(in.text());
+  for (std::uint64_t i = 0; in.ok() && i < added; ++i)
+    replay.setup.addFiles.push_back(in.text(kMostText));
   replay.setup.attack = in.number(1) == 1;
   const std::uint64_t files = in.number(kMostFiles);
   for (std::uint64_t i = 0; in.ok() && i < files; ++i) {
     FileHash file;
-    file.name = in.text();
+    file.name = in.text(kMostText);
     file.hash = in.fixed64();
     replay.files.push_back(std::move(file));
   }
 }
 
-FrameInputs readFrame(Reader& in, const KeyStates& previous) {
-  FrameInputs frame;
-  frame.keys = previous;
+void readKeyChanges(ByteReader& in, KeyStates& keys) {
   const std::uint64_t changes = in.number(kKeyCount);
   for (std::uint64_t i = 0; in.ok() && i < changes; ++i) {
     const std::uint64_t key = in.number(kKeyCount - 1);
     const std::int64_t value = unzigzag(in.number());
     if (value < INT16_MIN || value > INT16_MAX) in.fail();
-    frame.keys[key] = static_cast<std::int16_t>(value);
+    if (in.ok()) keys[key] = static_cast<std::int16_t>(value);
   }
+}
+
+FrameInputs readFrame(ByteReader& in, const FrameInputs& previous, std::uint64_t version) {
+  FrameInputs frame;
+  frame.keys = previous.keys;
+  frame.secondKeys = previous.secondKeys;
+  readKeyChanges(in, frame.keys);
+  if (version != kOnePlayerVersion) readKeyChanges(in, frame.secondKeys);
   const std::uint64_t commands = in.number(kMostCommands);
   for (std::uint64_t i = 0; in.ok() && i < commands; ++i) {
     const auto kind = static_cast<GameCommand::Kind>(
-        in.number(static_cast<std::uint64_t>(GameCommand::Kind::flyFile)));
-    std::string file = in.text();
+        in.number(static_cast<std::uint64_t>(GameCommand::Kind::firstPlayerLeaves)));
+    std::string file = in.text(kMostText);
     const bool attack = in.number(1) == 1;
     frame.commands.emplace_back(kind, std::move(file), attack);
   }
   return frame;
+}
+
+void putKeyChanges(std::string& out, const KeyStates& keys, const KeyStates& previous) {
+  std::string changes;
+  std::uint64_t count = 0;
+  for (std::size_t key = 0; key < keys.size(); ++key) {
+    if (keys[key] == previous[key]) continue;
+    putNumber(changes, key);
+    putNumber(changes, zigzag(keys[key]));
+    ++count;
+  }
+  putNumber(out, count);
+  out += changes;
 }
 
 }  // namespace
@@ -165,18 +90,10 @@ std::string encodeReplayHeader(const GameSetup& setup, const std::vector<FileHas
   return out;
 }
 
-std::string encodeReplayFrame(const FrameInputs& frame, const KeyStates& previousKeys) {
+std::string encodeReplayFrame(const FrameInputs& frame, const FrameInputs& previous) {
   std::string out(1, kFrameTag);
-  std::string changes;
-  std::uint64_t count = 0;
-  for (std::size_t key = 0; key < frame.keys.size(); ++key) {
-    if (frame.keys[key] == previousKeys[key]) continue;
-    putNumber(changes, key);
-    putNumber(changes, zigzag(frame.keys[key]));
-    ++count;
-  }
-  putNumber(out, count);
-  out += changes;
+  putKeyChanges(out, frame.keys, previous.keys);
+  putKeyChanges(out, frame.secondKeys, previous.secondKeys);
   putNumber(out, frame.commands.size());
   for (const GameCommand& command : frame.commands) {
     putNumber(out, static_cast<std::uint64_t>(command.kind));
@@ -194,23 +111,25 @@ std::string encodeReplayEnd(std::int64_t frames, std::uint64_t finalChecksum) {
 }
 
 std::optional<Replay> decodeReplay(std::string_view bytes, std::string& error) {
-  Reader in(bytes);
+  ByteReader in(bytes);
   if (!in.expect(kMagic)) {
     error = "not a replay file";
     return std::nullopt;
   }
-  if (in.number() != kFormatVersion || !in.ok()) {
+  const std::uint64_t version = in.number();
+  if ((version != kFormatVersion && version != kOnePlayerVersion) || !in.ok()) {
     error = "a replay of another version of VEV";
     return std::nullopt;
   }
   Replay replay;
   readHeader(in, replay);
-  KeyStates keys{};
+  FrameInputs previous;
   while (in.ok() && !in.atEnd()) {
     const char tag = in.tag();
     if (tag == kFrameTag) {
-      replay.frames.push_back(readFrame(in, keys));
-      keys = replay.frames.back().keys;
+      replay.frames.push_back(readFrame(in, previous, version));
+      previous.keys = replay.frames.back().keys;
+      previous.secondKeys = replay.frames.back().secondKeys;
       continue;
     }
     if (tag != kEndTag) break;
@@ -222,6 +141,14 @@ std::optional<Replay> decodeReplay(std::string_view bytes, std::string& error) {
   const bool cutShort = (in.ok() && in.atEnd()) || in.ranOut();
   error = cutShort ? "the replay is cut short (the game did not end)" : "the replay is corrupted";
   return std::nullopt;
+}
+
+std::optional<FrameInputs> decodeReplayFrame(std::string_view bytes, const FrameInputs& previous) {
+  ByteReader in(bytes);
+  if (in.tag() != kFrameTag) return std::nullopt;
+  FrameInputs frame = readFrame(in, previous, kFormatVersion);
+  if (!in.ok() || !in.atEnd()) return std::nullopt;
+  return frame;
 }
 
 std::optional<Replay> readReplay(const std::string& path, std::string& error) {
@@ -245,9 +172,10 @@ bool ReplayRecorder::open(const std::string& path, const GameSetup& setup,
 
 void ReplayRecorder::record(const FrameInputs& frame) {
   if (!file_.is_open()) return;
-  file_ << encodeReplayFrame(frame, keys_);
+  file_ << encodeReplayFrame(frame, previous_);
   file_.flush();
-  keys_ = frame.keys;
+  previous_.keys = frame.keys;
+  previous_.secondKeys = frame.secondKeys;
   ++frames_;
 }
 

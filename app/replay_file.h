@@ -30,15 +30,19 @@ struct Replay {
 };
 
 // The file's parts: a header ("VEV replay" and the format's version, the setup, the files), one
-// record per frame (the keys that changed since the frame before, then the commands), and an end
-// record (the number of frames and the final checksum). Numbers are variable-length.
+// record per frame (each player's keys that changed since the frame before, then the commands),
+// and an end record (the number of frames and the final checksum). Numbers are variable-length.
+// Files of the first version, with one player's keys, are still read.
 std::string encodeReplayHeader(const GameSetup& setup, const std::vector<FileHash>& files);
-std::string encodeReplayFrame(const FrameInputs& frame, const KeyStates& previousKeys);
+std::string encodeReplayFrame(const FrameInputs& frame, const FrameInputs& previous);
 std::string encodeReplayEnd(std::int64_t frames, std::uint64_t finalChecksum);
 
 // The replay in `bytes`; nothing, with the reason in `error`, for a file that is not a replay,
 // is of another version, was cut short or is corrupted.
 std::optional<Replay> decodeReplay(std::string_view bytes, std::string& error);
+// One frame record, as encodeReplayFrame wrote it after `previous`; nothing when the bytes are
+// not exactly one well-formed frame record.
+std::optional<FrameInputs> decodeReplayFrame(std::string_view bytes, const FrameInputs& previous);
 std::optional<Replay> readReplay(const std::string& path, std::string& error);
 
 // Writes a game's replay as it is played: the header at once, each frame as it is stepped, and
@@ -55,7 +59,7 @@ class ReplayRecorder {
 
  private:
   std::ofstream file_;
-  KeyStates keys_{};
+  FrameInputs previous_;
   std::int64_t frames_ = 0;
 };
 

@@ -29,10 +29,9 @@ std::string nameWithin(const std::string& path, const std::string& dataDir) {
   return native.starts_with(prefix) ? native.substr(prefix.size()) : native;
 }
 
-const FileHash* find(const std::vector<FileHash>& files, const std::string& name) {
-  const auto it = std::find_if(files.begin(), files.end(),
-                               [&name](const FileHash& file) { return file.name == name; });
-  return it == files.end() ? nullptr : &*it;
+bool listed(const std::vector<FileHash>& files, const std::string& name) {
+  return std::any_of(files.begin(), files.end(),
+                     [&name](const FileHash& file) { return file.name == name; });
 }
 
 }  // namespace
@@ -42,22 +41,21 @@ std::vector<FileHash> sceneFileHashes(const ModelState& model, const std::string
   for (const Identity* it = model.scene.get(); it; it = it->next.get()) {
     if (it->sourcePath.empty()) continue;
     const std::string name = nameWithin(it->sourcePath, dataDir);
-    if (!find(files, name)) files.push_back({name, hashFile(nativePath(it->sourcePath))});
+    if (!listed(files, name)) files.push_back({name, hashFile(nativePath(it->sourcePath))});
   }
   return files;
 }
 
-std::string sceneDifference(const std::vector<FileHash>& recorded,
-                            const std::vector<FileHash>& loaded) {
-  for (const FileHash& file : recorded) {
-    const FileHash* now = find(loaded, file.name);
-    if (!now) return file.name + " is missing";
-    if (now->hash != file.hash) return file.name + " differs";
-  }
-  for (const FileHash& file : loaded) {
-    if (!find(recorded, file.name)) return file.name + " was not in the game";
-  }
-  return {};
+std::vector<FileHash> loadedFileHashes(const ModelState& model, const TextureList& textures,
+                                       const SoundRegistry& sounds, const std::string& dataDir) {
+  std::vector<FileHash> files = sceneFileHashes(model, dataDir);
+  const auto add = [&files, &dataDir](const std::string& path) {
+    const std::string name = nameWithin(path, dataDir);
+    if (!listed(files, name)) files.push_back({name, hashFile(nativePath(path))});
+  };
+  for (const TextureEntry& texture : textures.entries()) add(texture.path);
+  for (const auto& [number, sound] : sounds.entries()) add(sound.path);
+  return files;
 }
 
 }  // namespace vev

@@ -74,6 +74,9 @@ struct Identity {
   std::string hudName;   // call sign
   std::string hudName2;  // pilot
   std::string hudName3;  // team
+  // Flown by the second player of a two-player game: its keys come from that player, and no
+  // pilot flies it.
+  bool secondPlayer = false;
 };
 
 // A new Identity at the origin with unit axes, mass and inertia 1000, alive, not linked.

@@ -53,10 +53,14 @@ void applyIdentityControls(Identity& identity, Identity* head, float frameStep,
 
 }  // namespace
 
-void stepControls(ModelState& model, const KeyStates& keys) {
+void stepControls(ModelState& model, const KeyStates& keys, const KeyStates& secondKeys) {
   const float frameStep = model.frameStepSeconds();
   for (Identity* identity = model.scene.get(); identity; identity = identity->next.get()) {
-    if (identity == model.controlled) copyKeys(*identity, keys);
+    if (identity == model.controlled) {
+      copyKeys(*identity, keys);
+    } else if (identity->secondPlayer) {
+      copyKeys(*identity, secondKeys);
+    }
     if (identity->alive == 1)
       applyIdentityControls(*identity, model.scene.get(), frameStep, model.frameStepMs);
     // A destroyed Identity stays down; only one switched off by its activation key re-arms.

@@ -107,6 +107,7 @@ std::vector<const SceneNode*> viewNodesOf(const Identity& identity) {
 void addIdentity(Hash& hash, const ModelState& model, const Identity& identity) {
   hash.text(identity.name);
   hash.integer(identity.alive);
+  hash.integer(identity.secondPlayer ? 1 : 0);
   addPose(hash, identity.pose);
   hash.vector(identity.motion.velocity);
   hash.vector(identity.motion.angularVelocity);

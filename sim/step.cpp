@@ -32,10 +32,10 @@ void timed(double* ms, Stage&& stage) {
 }  // namespace
 
 void stepSimulation(ModelState& model, const KeyStates& keys, const PilotTurn& pilot,
-                    const StepReport& report) {
+                    const StepReport& report, const KeyStates& secondKeys) {
   StepTimings* timings = report.timings;
   ensureControlled(model);
-  timed(timings ? &timings->controlsMs : nullptr, [&] { stepControls(model, keys); });
+  timed(timings ? &timings->controlsMs : nullptr, [&] { stepControls(model, keys, secondKeys); });
   timed(timings ? &timings->sweepMs : nullptr, [&] { sweepSpent(model); });
   if (pilot) pilot(model);
   ensureControlled(model);

@@ -26,11 +26,12 @@ struct StepReport {
 using PilotTurn = std::function<void(ModelState&)>;
 
 // Advances the model by one fixed step from one frame's inputs: the player's `keys` (the
-// joystick already folded in) go to the controlled Identity, then the controls, the sweep of
+// joystick already folded in) go to the controlled Identity and `secondKeys` to the second
+// player's, then the controls, the sweep of
 // spent Identities, the pilot's turn, the explosion clocks and the flight dynamics with the
 // collision tests, in that order. Needs no GL and no camera: the same inputs give the same bits
 // whatever is drawn. The controlled Identity is the first one when none is.
 void stepSimulation(ModelState& model, const KeyStates& keys, const PilotTurn& pilot,
-                    const StepReport& report = {});
+                    const StepReport& report = {}, const KeyStates& secondKeys = {});
 
 }  // namespace vev

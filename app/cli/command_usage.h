@@ -12,11 +12,13 @@ inline constexpr std::string_view kRunUsage =
     "usage: vev-scene run (--demo [FILE...] | FILE...) --frames N [--fly FILE] "
     "[--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
-    "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY]\n"
+    "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY] "
+    "[--host [PORT] | --join HOST[:PORT]] [--key WORD] [--name NAME]\n"
     "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";
 inline constexpr std::string_view kBenchUsage =
     "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "
-    "[--json OUT] [--pilot demo|attack]\n";
+    "[--json OUT] [--pilot demo|attack]\n"
+    "       vev-scene bench --net [--frames N] [--latency MS]\n";
 inline constexpr std::string_view kFightUsage =
     "usage: vev-scene fight [--frames N] [--throttle PERCENT] [--json OUT]\n";
 

@@ -16,6 +16,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
 #include "app/cli/key_script.h"
+#include "app/cli/net_run.h"
 #include "app/cli/png_file.h"
 #include "app/cli/run_options.h"
 #include "app/cli/scene_json.h"
@@ -147,6 +148,11 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
     return 1;
   }
+  std::optional<NetRun> net;
+  if (options->net.active() && !(net = startNetRun(options->net, view, setup, error))) {
+    std::fprintf(stderr, "vev-scene run: %s\n", error.c_str());
+    return 1;
+  }
   // As a command of the first frame, so that a recording of the run holds it.
   if (!options->flyFile.empty()) {
     view.commands.emplace_back(GameCommand::Kind::flyFile, options->flyFile);
@@ -167,8 +173,11 @@ int runRun(const std::vector<std::string>& args) {
       std::this_thread::sleep_until(nextTick);
     }
     applyKeyEvents(events, nextEvent, frame, view.model.keyState, view.pressedSinceStep);
-    const FrameInputs inputs =
-        replay ? replay->frames[static_cast<std::size_t>(frame - 1)] : takeFrameInputs(view);
+    std::optional<FrameInputs> netInputs;
+    if (net && !(netInputs = waitForNetFrame(*net->game, view))) return 1;
+    const FrameInputs inputs = netInputs ? std::move(*netInputs)
+                               : replay  ? replay->frames[static_cast<std::size_t>(frame - 1)]
+                                         : takeFrameInputs(view);
     recorder.record(inputs);
     const bool picture = options->pngEvery > 0 && frame % options->pngEvery == 0;
     runFrame(view, inputs, [&] {
@@ -181,6 +190,7 @@ int runRun(const std::vector<std::string>& args) {
         ok = false;
       }
     });
+    if (net) net->game->afterStep(view);
     for (const std::string& news : std::exchange(view.news, {})) {
       std::fprintf(stderr, "vev-scene run: %s\n", news.c_str());
     }
@@ -190,6 +200,7 @@ int runRun(const std::vector<std::string>& args) {
                   static_cast<unsigned long long>(stateChecksum(view.model)));
     }
   }
+  if (net) finishNetRun(*net, view);
   const std::uint64_t finalChecksum = stateChecksum(view.model);
   if (recorder.isOpen() && !recorder.finish(finalChecksum)) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());

@@ -37,12 +37,34 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--sound-wav", textInto(options.soundWav));
   parser.option("--pilot",
                 [&options](const std::string& value) { return parsePilot(value, options.attack); });
+  parser.option("--host", [&options](const std::string& value) {
+    options.net.host = true;
+    return parsePort(value, options.net.port);
+  });
+  parser.option("--join", [&options](const std::string& value) {
+    return parseJoinAddress(value, options.net);
+  });
+  parser.option("--key", textInto(options.net.gameKey));
+  parser.option("--name", textInto(options.net.player));
+  parser.option("--net-faults", textInto(options.net.faults));
   parser.option("--camera", [&options](const std::string& value) {
     int node = 0;
     if (!parseCamera(value, node)) return false;
     options.cameraNode = node;
     return true;
   });
+}
+
+// --host takes its port only when one follows.
+std::vector<std::string> withHostPort(std::vector<std::string> args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::int64_t port = 0;
+    if (args[i] == "--host" && (i + 1 == args.size() || !parseWhole(args[i + 1], 1, 65535, port))) {
+      args.insert(args.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                  std::to_string(kDefaultGamePort));
+    }
+  }
+  return args;
 }
 
 }  // namespace
@@ -52,7 +74,16 @@ std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args,
   RunOptions options;
   ArgumentParser parser;
   describeOptions(parser, options);
-  if (!parser.parse(args, options.files, error)) return std::nullopt;
+  if (!parser.parse(withHostPort(args), options.files, error)) return std::nullopt;
+  if (options.net.host && !options.net.joinAddress.empty()) {
+    error = "--host and --join do not go together";
+    return std::nullopt;
+  }
+  if (options.net.active() && !options.replayPath.empty()) {
+    error = "a replay is not played over the network";
+    return std::nullopt;
+  }
+  if (options.net.player.empty()) options.net.player = options.net.host ? "Host" : "Guest";
   if (!options.replayPath.empty()) {
     if (options.demo || !options.files.empty() || !options.keyScript.empty() || options.attack ||
         !options.flyFile.empty()) {

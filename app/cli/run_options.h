@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/cli/net_options.h"
+
 namespace vev {
 
 // What `vev-scene run` was asked for.
@@ -26,11 +28,13 @@ struct RunOptions {
   // --camera: node of the first Identity whose pose is the camera, -1 for the free camera; none:
   // the camera the scene starts with.
   std::optional<int> cameraNode;
+  NetOptions net;  // --host [PORT], --join HOST[:PORT], --key WORD, --name NAME
 };
 
 // The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
 // P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]
-// [--checksum-every K] [--record REPLAY]`, or of `run --replay REPLAY [--frames N] [...]`, with
+// [--checksum-every K] [--record REPLAY] [--host [PORT] | --join HOST[:PORT]] [--key WORD]
+// [--name NAME]`, or of `run --replay REPLAY [--frames N] [...]`, with
 // --demo, scene files or both, or a replay; empty, with the reason in `error`, when they do not
 // parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);

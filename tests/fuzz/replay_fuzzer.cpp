@@ -13,10 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       vev::decodeReplay(std::string_view(reinterpret_cast<const char*>(data), size), error);
   if (!replay) return 0;
   std::string bytes = vev::encodeReplayHeader(replay->setup, replay->files);
-  vev::KeyStates keys{};
+  const vev::FrameInputs* previous = nullptr;
+  const vev::FrameInputs none;
   for (const vev::FrameInputs& frame : replay->frames) {
-    bytes += vev::encodeReplayFrame(frame, keys);
-    keys = frame.keys;
+    bytes += vev::encodeReplayFrame(frame, previous ? *previous : none);
+    previous = &frame;
   }
   bytes +=
       vev::encodeReplayEnd(static_cast<std::int64_t>(replay->frames.size()), replay->finalChecksum);
