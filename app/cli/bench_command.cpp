@@ -178,6 +178,7 @@ bool writeJson(const std::string& path, const Samples& samples, std::int64_t mea
 }  // namespace
 
 int runBench(const std::vector<std::string>& args) {
+  if (std::find(args.begin(), args.end(), "--net") != args.end()) return runNetBench(args);
   std::string error;
   const auto options = parseBenchOptions(args, error);
   if (!options) {

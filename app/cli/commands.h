@@ -11,6 +11,8 @@ int runDump(const std::vector<std::string>& args);
 int runRender(const std::vector<std::string>& args);
 int runRun(const std::vector<std::string>& args);
 int runBench(const std::vector<std::string>& args);
+// bench --net: a two-player game over loopback at added latencies.
+int runNetBench(const std::vector<std::string>& args);
 int runFight(const std::vector<std::string>& args);
 
 }  // namespace vev
