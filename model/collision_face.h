@@ -24,7 +24,7 @@ struct CollisionFace {
   std::vector<Vec3> corners;
   Vec3 normal{};
   SceneNode* owner = nullptr;
-  CollisionReach reach;  // worked out the first time a path meets the face
+  CollisionReach reach;  // in the node's own frame, kept with the shape
 };
 
 // A node's collision faces in its own frame, built once from its shape at a fixed subdivision,

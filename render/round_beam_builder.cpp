@@ -1,5 +1,6 @@
 #include <cmath>
 #include <span>
+#include <vector>
 
 #include "model/deterministic_math.h"
 #include "render/level_of_detail.h"
@@ -22,26 +23,32 @@ struct Tube {
   float tipY = 0.0f;
   float tipZ = 0.0f;
 
-  static Vec3 around(float angle) {
-    const float a = angle * kRadiansPerDegree;
-    return {0.0f, dmath::cos(a), dmath::sin(a)};
-  }
-  Vec3 start(float angle) const {
-    const Vec3 r = around(angle);
-    return {0.0f, h0 * r[1], t0 * r[2]};
-  }
-  Vec3 end(float angle) const {
-    const Vec3 r = around(angle);
-    return {length, h1 * r[1], t1 * r[2]};
-  }
+  // The sections are given by `r`, a unit direction around the axis (see `around`).
+  Vec3 start(const Vec3& r) const { return {0.0f, h0 * r[1], t0 * r[2]}; }
+  Vec3 end(const Vec3& r) const { return {length, h1 * r[1], t1 * r[2]}; }
   // The nose profile at parameter u: the tip at 0, the start section at 1.
-  Vec3 ring(float u, float angle) const {
-    const Vec3 r = around(angle);
+  Vec3 ring(float u, const Vec3& r) const {
     const float spread = std::sqrt(u);
     return {(u - 1.0f) * noseLength, spread * h0 * r[1] + (1.0f - u) * tipY,
             spread * t0 * r[2] + (1.0f - u) * tipZ};
   }
 };
+
+Vec3 around(float degrees) {
+  const float a = degrees * kRadiansPerDegree;
+  return {0.0f, dmath::cos(a), dmath::sin(a)};
+}
+
+// The directions around the axis at every half step of the slices of `step` degrees that go once
+// round, worked out once per beam: 2n + 1 of them for n slices.
+std::vector<Vec3> halfStepDirections(int step) {
+  const int slices = (360 + step - 1) / step;
+  std::vector<Vec3> directions;
+  for (int half = 0; half <= 2 * slices; ++half) {
+    directions.push_back(around(static_cast<float>(half * step) / 2.0f));
+  }
+  return directions;
+}
 
 Tube tubeOf(const SceneNode& node, bool withNose) {
   Tube tube{param(node, 0), param(node, 3) / 2.0f, param(node, 4) / 2.0f, param(node, 1) / 2.0f,
@@ -66,7 +73,7 @@ class RoundBeamBuilder {
   }
 
   // One slice of the nose between two angles: the tip triangle, then quads out to the tube.
-  void noseSlice(const Tube& tube, float a, float b, int slices) {
+  void noseSlice(const Tube& tube, const Vec3& a, const Vec3& b, int slices) {
     const float s = 1.0f / static_cast<float>(slices);
     const Vec3 tip{-tube.noseLength, tube.tipY, tube.tipZ};
     const Vec3 none{};
@@ -115,19 +122,18 @@ void buildRoundBeam(SceneNode& node, std::vector<Polygon>& polygons, const Build
   RoundBeamBuilder beam(node, polygons, style);
 
   const int step = roundBeamStep(simple);
+  const std::vector<Vec3> directions = halfStepDirections(step);
   const Vec3 back{-1.0f, 0.0f, 0.0f};
   const Vec3 ahead{1.0f, 0.0f, 0.0f};
-  for (int degrees = 0; degrees < 360; degrees += step) {
-    const float a = static_cast<float>(degrees);
-    const float b = static_cast<float>(degrees + step);
+  for (std::size_t i = 0; 2 * i + 2 < directions.size(); ++i) {
+    const Vec3& a = directions[2 * i];
+    const Vec3& middle = directions[2 * i + 1];
+    const Vec3& b = directions[2 * i + 2];
     if (nose) beam.noseSlice(tube, a, b, roundNoseSlices(simple));
     if (startCap) beam.face({{{}, back}, {tube.start(a), back}, {tube.start(b), back}}, back, 0);
     if (tube.length != 0.0f) {
-      beam.face({{tube.start(a), Tube::around(a)},
-                 {tube.start(b), Tube::around(b)},
-                 {tube.end(b), Tube::around(b)},
-                 {tube.end(a), Tube::around(a)}},
-                Tube::around(a + static_cast<float>(step) / 2.0f), 1);
+      beam.face({{tube.start(a), a}, {tube.start(b), b}, {tube.end(b), b}, {tube.end(a), a}},
+                middle, 1);
     }
     if (endCap) {
       beam.face({{{tube.length, 0.0f, 0.0f}, ahead}, {tube.end(b), ahead}, {tube.end(a), ahead}},

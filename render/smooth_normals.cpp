@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <compare>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -41,26 +40,31 @@ void takeFaceNormal(Polygon& polygon, const Pose& camera) {
 // mostly share its cube, and lie in at most two cubes along each axis.
 constexpr double kCubeSize = 16.0 * kSamePosition;
 
-struct CubeKey {
-  std::int64_t x = 0;
-  std::int64_t y = 0;
-  std::int64_t z = 0;
-  auto operator<=>(const CubeKey&) const = default;
-};
-
-// Coordinates too far out for a cube index share the cube at the origin; they are still told apart
+// A cube's place along one axis, and the three packed into one key that sorts as (x, y, z) would.
+// Coordinates beyond about 16 km share the outermost cube on their side; they are still told apart
 // by their distance.
+constexpr std::int64_t kCubeLimit = std::int64_t{1} << 20;
+
 std::int64_t cubeIndex(double c) {
   const double index = std::floor(c / kCubeSize);
-  return index > -9.0e18 && index < 9.0e18 ? static_cast<std::int64_t>(index) : 0;
+  if (!(index >= static_cast<double>(-kCubeLimit))) return -kCubeLimit;
+  if (index >= static_cast<double>(kCubeLimit)) return kCubeLimit - 1;
+  return static_cast<std::int64_t>(index);
+}
+
+using CubeKey = std::uint64_t;
+
+CubeKey packCube(std::int64_t x, std::int64_t y, std::int64_t z) {
+  const auto field = [](std::int64_t index) { return static_cast<CubeKey>(index + kCubeLimit); };
+  return field(x) << 42 | field(y) << 21 | field(z);
 }
 
 CubeKey cubeOf(const Vec3& p) {
-  return {cubeIndex(p[0]), cubeIndex(p[1]), cubeIndex(p[2])};
+  return packCube(cubeIndex(p[0]), cubeIndex(p[1]), cubeIndex(p[2]));
 }
 
 struct CubeEntry {
-  CubeKey key;
+  CubeKey key = 0;
   std::size_t vertex = 0;
   bool operator<(const CubeEntry& other) const { return key < other.key; }
 };
@@ -104,7 +108,7 @@ class VertexCubes {
     }
     for (std::int64_t x = x0; x <= x1; ++x) {
       for (std::int64_t y = y0; y <= y1; ++y) {
-        for (std::int64_t z = z0; z <= z1; ++z) addCube({x, y, z}, p, sum, count);
+        for (std::int64_t z = z0; z <= z1; ++z) addCube(packCube(x, y, z), p, sum, count);
       }
     }
     return count > 0 ? (1.0f / static_cast<float>(count)) * sum : vertices_[i]->normal;

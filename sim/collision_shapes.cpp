@@ -55,7 +55,8 @@ std::unique_ptr<CollisionShape> buildCollisionShape(SceneNode& node) {
     for (const PolygonVertex& vertex : polygon.vertices) face.corners.push_back(vertex.position);
     face.normal = polygon.normal;
     face.owner = &node;
-    includeReach(shape->reach, reachOf(face));
+    face.reach = reachOf(face);
+    includeReach(shape->reach, face.reach);
   }
   return shape;
 }
@@ -75,8 +76,8 @@ void addCollisionFace(SceneNode& node, CollisionFace face) {
     node.collisionShape->reach.kind = CollisionReach::Kind::nowhere;
   }
   face.owner = &node;
-  face.reach = {};
-  includeReach(node.collisionShape->reach, reachOf(face));
+  face.reach = reachOf(face);
+  includeReach(node.collisionShape->reach, face.reach);
   node.collisionShape->faces.push_back(std::move(face));
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "sim/collision_reach.h"
 #include "sim/collision_shapes.h"
 #include "sim/node_kind.h"
 
@@ -13,11 +12,6 @@ namespace {
 // Slack for the rounding between a face's reach in its node's frame and in the world.
 constexpr float kRelativeSlack = 2e-4f;
 constexpr float kAbsoluteSlack = 2e-3f;
-
-ReachBounds boundsOf(const CollisionReach& reach) {
-  if (reach.kind != CollisionReach::Kind::box) return ReachBounds{.anywhere = true};
-  return ReachBounds{false, reach.low, reach.high, reach.growth};
-}
 
 void include(ReachBounds& into, const ReachBounds& part, bool first) {
   if (first) {
@@ -109,10 +103,9 @@ void CollisionWorld::placeFaces(PlacedNode& node) {
     for (const Vec3& corner : local.corners) face.corners.push_back(node.frame.point(corner));
     face.normal = node.frame.direction(local.normal);
     normalise(face.normal);
-    face.reach = reachOf(face);
-    node.faceBounds.push_back(face.reach.kind == CollisionReach::Kind::nowhere
+    node.faceBounds.push_back(local.reach.kind == CollisionReach::Kind::nowhere
                                   ? ReachBounds{false, {1, 1, 1}, {-1, -1, -1}, {}}
-                                  : boundsOf(face.reach));
+                                  : worldBounds(local.reach, node.frame));
   }
 }
 
