@@ -32,15 +32,15 @@ void beginDrawing(ViewState& view) {
   setCamera(view.viewport, *view.model.activeCamera, view.model.viewerPose);
 }
 
-// The HUD and the control panel of the controlled Identity.
+// The HUD and the control panel of the player's craft.
 void drawHudAndPanel(ViewState& view) {
   const ModelState& model = view.model;
   const HudView hudView{view.viewport.aspect, static_cast<char>(view.settings.shading),
                         &model.freeCamera};
-  drawHud(model.scene.get(), model.controlled, model.activeCamera, hudView,
-          view.settings.panel != 0);
-  drawControlPanel(model.controlled, view.settings.idHelp != 0, model.activeCamera, hudView);
-  if (model.controlled && isDestroyed(*model.controlled)) {
+  const Identity* craft = playersCraft(view);
+  drawHud(model.scene.get(), craft, model.activeCamera, hudView, view.settings.panel != 0);
+  drawControlPanel(craft, view.settings.idHelp != 0, model.activeCamera, hudView);
+  if (craft && isDestroyed(*craft)) {
     drawDestroyedBanner(model.activeCamera, hudView);
   }
   drawViewMessages(shownTexts(view.shownMessages), model.activeCamera, hudView);

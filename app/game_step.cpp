@@ -28,9 +28,10 @@ std::vector<const Identity*> destroyedCraft(const ModelState& model) {
 
 // The controlled craft's own destruction is told as such, and the view moves out to watch it.
 void tellNewlyDestroyed(ViewState& view, const std::vector<const Identity*>& before) {
+  const Identity* own = playersCraft(view);
   for (const Identity* it : destroyedCraft(view.model)) {
     if (std::find(before.begin(), before.end(), it) != before.end()) continue;
-    if (it == view.model.controlled) {
+    if (it == own) {
       view.news.push_back(ownDestructionNews(*it));
       watchFromOutside(view.model, *it);
     } else {

@@ -9,6 +9,7 @@
 
 #include "app/game_step.h"
 #include "app/scene_hashes.h"
+#include "app/second_player.h"
 #include "app/version.h"
 #include "sim/state_checksum.h"
 
@@ -67,8 +68,9 @@ bool NetGame::started() const {
 std::optional<FrameInputs> NetGame::nextFrame(ViewState& view) {
   if (!started()) return std::nullopt;
   const std::int64_t frame = frame_ + 1;
-  if (frame == 1 && nextToSend_ == 1) {
-    files_ = sceneFileHashes(view.model, {});
+  if (!begun_) {
+    begun_ = true;
+    files_ = sceneFileHashes(view.model, view.dataDir);
     setup_.attack = session_->attack();
     view.settings.attack = session_->attack() ? 1 : 0;
   }
@@ -131,7 +133,9 @@ std::optional<FrameInputs> NetGame::otherInputs(std::int64_t frame) {
 
 FrameInputs NetGame::combine(FrameInputs mine, std::optional<FrameInputs> other) {
   FrameInputs frame;
+  // Both games start from the scene as its files load, whatever was flown before.
   if (frame_ == 0) {
+    frame.commands.emplace_back(GameCommand::Kind::restart);
     frame.commands.emplace_back(GameCommand::Kind::secondPlayerJoins);
     frame.commands.emplace_back(GameCommand::Kind::pilot, std::string(), session_->attack());
   }
@@ -157,6 +161,15 @@ FrameInputs NetGame::combine(FrameInputs mine, std::optional<FrameInputs> other)
 
 void NetGame::afterStep(ViewState& view) {
   ++frame_;
+  // The joining player looks out of his own cockpit until the host leaves him the controls.
+  const bool second = !firstPlayer_;
+  if (second && !view.secondPlayerView) {
+    const Identity* craft = secondPlayerCraft(view.model);
+    if (craft && craft->nodes && craft->nodes->pose) {
+      view.model.activeCamera = craft->nodes->pose.get();
+    }
+  }
+  view.secondPlayerView = second;
   if (frame_ % kChecksumEvery == 0) session_->sendChecksum(frame_, stateChecksum(view.model));
   tellNews(view);
 }

@@ -62,6 +62,7 @@ class NetGame {
   std::map<std::int64_t, FrameInputs> mine_;  // sent, not yet stepped
   FrameInputs lastSent_;
   FrameInputs otherPrevious_;
+  bool begun_ = false;
   bool otherLeft_ = false;
   bool failureTold_ = false;
   bool firstPlayer_;      // this player's keys go to the controlled craft

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/second_player.h"
 #include "sound/sound_shutdown.h"
 
 namespace vev {
@@ -17,6 +18,11 @@ ViewState::~ViewState() {
 
 SceneAssets ViewState::assets(UnreadableTextureHandler onUnreadableTexture) {
   return SceneAssets{textures, sounds, std::move(onUnreadableTexture)};
+}
+
+const Identity* playersCraft(ViewState& view) {
+  const Identity* second = view.secondPlayerView ? secondPlayerCraft(view.model) : nullptr;
+  return second ? second : view.model.controlled;
 }
 
 }  // namespace vev

@@ -55,6 +55,12 @@ struct ViewState {
   std::string dataDir;                           // the folder holding the demonstration's sw/
   std::vector<std::string> ownFiles;             // flown alone instead of the demonstration
   UnreadableTextureHandler onUnreadableTexture;  // told each texture a load cannot read
+  // This view belongs to the second player of a two-player game: his craft's HUD and control
+  // panel are drawn, and its destruction is his own.
+  bool secondPlayerView = false;
 };
+
+// The craft this view's player flies: the second player's, or the controlled one.
+const Identity* playersCraft(ViewState& view);
 
 }  // namespace vev

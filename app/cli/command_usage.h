@@ -13,7 +13,7 @@ inline constexpr std::string_view kRunUsage =
     "[--keys SCRIPT] "
     "[--png-every K --png-prefix P] [--json OUT] [--sound-wav WAV] [--help-panel] "
     "[--pilot demo|attack] [--camera free|N] [--checksum-every K] [--record REPLAY] "
-    "[--host [PORT] | --join HOST[:PORT]] [--key WORD] [--name NAME]\n"
+    "[--host [PORT] | --join HOST[:PORT]] [--key WORD] [--player NAME]\n"
     "       vev-scene run --replay REPLAY [--frames N] [--checksum-every K] [...]\n";
 inline constexpr std::string_view kBenchUsage =
     "usage: vev-scene bench (--demo | FILE...) [--frames N] [--craft M] [--shots S] "

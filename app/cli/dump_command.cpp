@@ -4,7 +4,7 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/scene_files.h"
-#include "app/cli/scene_json.h"
+#include "app/scene_json.h"
 #include "sound/openal_sound_library.h"
 
 namespace vev {

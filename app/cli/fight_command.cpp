@@ -6,9 +6,9 @@
 #include "app/cli/arguments.h"
 #include "app/cli/command_usage.h"
 #include "app/cli/commands.h"
-#include "app/cli/json_text.h"
 #include "app/demo_scene.h"
 #include "app/fight_run.h"
+#include "app/json_text.h"
 
 namespace vev {
 namespace {

@@ -9,9 +9,9 @@
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
 #include "app/cli/headless.h"
-#include "app/cli/scene_json.h"
 #include "app/game_step.h"
 #include "app/net_game.h"
+#include "app/scene_json.h"
 #include "net/lossy_relay.h"
 #include "sound/silent_sound_library.h"
 

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "app/cli/scene_json.h"
-
 namespace vev {
 namespace {
 
@@ -19,34 +17,6 @@ void printNews(ViewState& view) {
 }
 
 }  // namespace
-
-std::optional<NetRun> startNetRun(const NetOptions& options, const ViewState& view,
-                                  const GameSetup& setup, std::string& error) {
-  NetRun run;
-  Handshake mine = gameHandshake(view, options.player, options.gameKey);
-  std::unique_ptr<LockstepSession> session;
-  if (options.host) {
-    session = LockstepSession::host(options.port, std::move(mine), setup.attack, error);
-  } else {
-    std::uint16_t port = options.port;
-    LinkFaults faults;
-    if (!options.faults.empty()) {
-      if (!parseLinkFaults(options.faults, faults)) {
-        error = "--net-faults takes DELAY,LOSS,JITTER";
-        return std::nullopt;
-      }
-      run.relay = LossyRelay::start(port, faults, error);
-      if (!run.relay) return std::nullopt;
-      port = run.relay->port();
-    }
-    session = LockstepSession::join(options.joinAddress, port, std::move(mine), error);
-  }
-  if (!session) return std::nullopt;
-  run.game = std::make_unique<NetGame>(std::move(session), setup, [](const ViewState& state) {
-    return sceneJson(state.model, state.textures, state.sounds);
-  });
-  return run;
-}
 
 std::optional<FrameInputs> waitForNetFrame(NetGame& game, ViewState& view) {
   using Clock = std::chrono::steady_clock;
@@ -71,7 +41,7 @@ std::optional<FrameInputs> waitForNetFrame(NetGame& game, ViewState& view) {
   }
 }
 
-void finishNetRun(NetRun& run, ViewState& view) {
+void finishNetRun(NetStart& run, ViewState& view) {
   LockstepSession& session = run.game->session();
   session.finish(kLingerMs);
   run.game->tellNews(view);

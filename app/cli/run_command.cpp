@@ -19,12 +19,12 @@
 #include "app/cli/net_run.h"
 #include "app/cli/png_file.h"
 #include "app/cli/run_options.h"
-#include "app/cli/scene_json.h"
 #include "app/demo_pilot.h"
 #include "app/frame.h"
 #include "app/game_step.h"
 #include "app/key_state.h"
 #include "app/replay_file.h"
+#include "app/scene_json.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "sim/state_checksum.h"
@@ -148,8 +148,8 @@ int runRun(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene run: cannot write %s\n", options->recordPath.c_str());
     return 1;
   }
-  std::optional<NetRun> net;
-  if (options->net.active() && !(net = startNetRun(options->net, view, setup, error))) {
+  std::optional<NetStart> net;
+  if (options->net.active() && !(net = startNetGame(options->net, view, setup, error))) {
     std::fprintf(stderr, "vev-scene run: %s\n", error.c_str());
     return 1;
   }

@@ -45,7 +45,7 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
     return parseJoinAddress(value, options.net);
   });
   parser.option("--key", textInto(options.net.gameKey));
-  parser.option("--name", textInto(options.net.player));
+  parser.option("--player", textInto(options.net.player));
   parser.option("--net-faults", textInto(options.net.faults));
   parser.option("--camera", [&options](const std::string& value) {
     int node = 0;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/net_options.h"
+#include "app/net_options.h"
 
 namespace vev {
 
@@ -28,13 +28,13 @@ struct RunOptions {
   // --camera: node of the first Identity whose pose is the camera, -1 for the free camera; none:
   // the camera the scene starts with.
   std::optional<int> cameraNode;
-  NetOptions net;  // --host [PORT], --join HOST[:PORT], --key WORD, --name NAME
+  NetOptions net;  // --host [PORT], --join HOST[:PORT], --key WORD, --player NAME
 };
 
 // The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
 // P] [--json OUT] [--sound-wav WAV] [--help-panel] [--pilot demo|attack] [--camera free|N]
 // [--checksum-every K] [--record REPLAY] [--host [PORT] | --join HOST[:PORT]] [--key WORD]
-// [--name NAME]`, or of `run --replay REPLAY [--frames N] [...]`, with
+// [--player NAME]`, or of `run --replay REPLAY [--frames N] [...]`, with
 // --demo, scene files or both, or a replay; empty, with the reason in `error`, when they do not
 // parse.
 std::optional<RunOptions> parseRunOptions(const std::vector<std::string>& args, std::string& error);

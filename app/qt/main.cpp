@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
   vev::MainWindow window(vev::ViewSetup{
       vev::findDataDirectory(options->dataDir), std::make_unique<vev::QtSettingsStore>(),
       textureReporter(options->frames == 0), options->attack, options->frames > 0, addFiles,
-      options->recordPath, std::move(replay), ownFiles, options->flyFile});
+      options->recordPath, std::move(replay), ownFiles, options->flyFile, options->net});
   if (options->watch) window.setWatching(true);
   const vev::ScriptedRun run(window.view(), *options);
   window.show();

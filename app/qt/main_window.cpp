@@ -1,5 +1,7 @@
 #include "app/qt/main_window.h"
 
+#include "app/qt/net_game_dialog.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -69,6 +71,8 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   connect(view_, &SceneView::frameFinished, this, &MainWindow::refreshCommands,
           Qt::QueuedConnection);
   connect(view_, &SceneView::frameFinished, this, &MainWindow::tellNews, Qt::QueuedConnection);
+  connect(view_, &SceneView::newsArrived, this, &MainWindow::tellNews, Qt::QueuedConnection);
+  connect(view_, &SceneView::newsArrived, this, &MainWindow::refreshCommands, Qt::QueuedConnection);
   connect(view_, &SceneView::restartAsked, this, [this] { runCommandOf(kRestart); });
   refreshCommands();
   keepKeysOnTheView();
@@ -184,6 +188,7 @@ void MainWindow::buildMenus() {
   shading->addAction(actions_->action(kToggleFlat));
 
   buildViewMenu();
+  buildGameMenu();
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->addAction(tr("&About VEV..."), this, [this] {
@@ -215,6 +220,26 @@ void MainWindow::buildViewMenu() {
   viewMenu->addAction(fullScreen);
   addAction(pause);
   addAction(fullScreen);
+}
+
+// A game for two: hosting waits for a player, joining connects to a host; either starts from the
+// demonstration as it loads.
+void MainWindow::buildGameMenu() {
+  QMenu* game = menuBar()->addMenu(tr("&Game"));
+  for (const bool host : {true, false}) {
+    game->addAction(host ? tr("&Host a game\u2026") : tr("&Join a game\u2026"), this, [this, host] {
+      if (view_->inNetworkGame()) {
+        showStatus(tr("A game for two is already running"));
+        return;
+      }
+      NetGameDialog dialog(host, windowStateFile_, this);
+      if (dialog.exec() != QDialog::Accepted) return;
+      view_->startNetworkGame(dialog.options());
+      refreshCommands();
+      tellNews();
+      view_->setFocus();
+    });
+  }
 }
 
 // The document and editing commands every such program has. The document is empty, so there is
@@ -267,6 +292,11 @@ void MainWindow::runSceneCommand(int id) {
 
 void MainWindow::refreshCommands() {
   actions_->refresh(view_->state().settings);
+  const bool alone = !view_->inNetworkGame();
+  for (const int id : {kAddIdentity, kFlyCraft, kNextIdentity, kPreviousIdentity,
+                       kToggleSimpleShapes, kToggleAttack, kToggleWatch}) {
+    if (QAction* action = actions_->action(id)) action->setEnabled(alone);
+  }
 }
 
 }  // namespace vev

@@ -33,6 +33,7 @@ class MainWindow final : public QMainWindow {
 
  private:
   void buildMenus();
+  void buildGameMenu();
   void buildViewMenu();
   void setFullScreen(bool on);
   void setPaused(bool on);

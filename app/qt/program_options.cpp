@@ -5,6 +5,43 @@
 
 namespace vev {
 
+namespace {
+
+// --host takes its port only when one follows.
+QStringList withHostPort(QStringList arguments) {
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    std::uint16_t port = 0;
+    if (arguments[i] == "--host" &&
+        (i + 1 == arguments.size() || !parsePort(arguments[i + 1].toStdString(), port))) {
+      arguments.insert(i + 1, QString::number(kDefaultGamePort));
+    }
+  }
+  return arguments;
+}
+
+// The network game the options ask for; false, with `error` set, when they cannot be understood.
+bool readNetOptions(const QCommandLineParser& parser, NetOptions& net, QString& error) {
+  net.host = parser.isSet("host");
+  if (net.host && !parsePort(parser.value("host").toStdString(), net.port)) {
+    error = QObject::tr("--host takes a port from 1 to 65535");
+    return false;
+  }
+  if (parser.isSet("join") && !parseJoinAddress(parser.value("join").toStdString(), net)) {
+    error = QObject::tr("--join takes HOST or HOST:PORT");
+    return false;
+  }
+  if (net.host && !net.joinAddress.empty()) {
+    error = QObject::tr("--host and --join do not go together");
+    return false;
+  }
+  net.gameKey = parser.value("key").toStdString();
+  net.player = parser.value("player").toStdString();
+  if (net.player.empty()) net.player = net.host ? "Host" : "Guest";
+  return true;
+}
+
+}  // namespace
+
 std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, QString& error) {
   QCommandLineParser parser;
   parser.setApplicationDescription(QObject::tr("Space-combat flight demonstration"));
@@ -24,19 +61,26 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
       QObject::tr("Add the scene file FILE (and those that follow) after the demonstration."),
       "FILE");
   const QCommandLineOption fly(
-      "fly", QObject::tr("Fly the craft of FILE, put beside the demonstration's player."),
-      "FILE");
+      "fly", QObject::tr("Fly the craft of FILE, put beside the demonstration's player."), "FILE");
   const QCommandLineOption record("record", QObject::tr("Write the game's replay to FILE."),
                                   "FILE");
   const QCommandLineOption replay("replay", QObject::tr("Play the game recorded in FILE again."),
                                   "FILE");
-  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add, fly, record, replay});
+  const QCommandLineOption host("host", QObject::tr("Host a game for two on PORT (27600)."),
+                                "PORT");
+  const QCommandLineOption join("join", QObject::tr("Join the game hosted at HOST[:PORT]."),
+                                "HOST");
+  const QCommandLineOption key("key", QObject::tr("Play only with a player who gives WORD."),
+                               "WORD");
+  const QCommandLineOption player("player", QObject::tr("Your name in a game for two."), "NAME");
+  parser.addOptions({data, noAbout, frames, screenshot, pilot, watch, add, fly, record, replay,
+                     host, join, key, player});
   parser.addPositionalArgument(
       "FILE",
       QObject::tr("Scene files to fly alone, the first one's craft yours (after --add: more "
                   "files to add)."),
       "[FILE...]");
-  parser.process(arguments);
+  parser.process(withHostPort(arguments));
   const bool ownFiles = !parser.positionalArguments().isEmpty() && !parser.isSet(add);
   if (ownFiles && (parser.isSet(fly) || parser.isSet(replay))) {
     error = QObject::tr("scene files to fly alone go without --fly and --replay");
@@ -44,6 +88,12 @@ std::optional<ProgramOptions> parseProgramOptions(const QStringList& arguments, 
   }
 
   ProgramOptions options;
+  if (!readNetOptions(parser, options.net, error)) return std::nullopt;
+  if (options.net.active() &&
+      (ownFiles || parser.isSet(replay) || parser.isSet(add) || parser.isSet(fly))) {
+    error = QObject::tr("a game for two flies the demonstration as it is");
+    return std::nullopt;
+  }
   options.dataDir = parser.value(data);
   options.recordPath = parser.value(record);
   options.replayPath = parser.value(replay);

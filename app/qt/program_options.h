@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "app/net_options.h"
+
 namespace vev {
 
 // How the program was asked to run.
@@ -19,6 +21,7 @@ struct ProgramOptions {
   QString flyFile;             // --fly FILE: its craft put in the player's place
   QString recordPath;          // --record FILE: write the game's replay
   QString replayPath;          // --replay FILE: play a recorded game again
+  NetOptions net;              // --host [PORT], --join HOST[:PORT], --key WORD, --player NAME
 };
 
 // The options of a command line (its first entry is the program). Nothing, with `error` set, when

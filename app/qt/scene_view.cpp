@@ -39,7 +39,8 @@ SceneView::SceneView(ViewSetup setup, QWidget* parent)
       flyFile_(std::move(setup.flyFile)),
       view_(std::make_unique<OpenAlSoundLibrary>()),
       recordPath_(std::move(setup.recordPath)),
-      replay_(std::move(setup.replay)) {
+      replay_(std::move(setup.replay)),
+      netOptions_(std::move(setup.net)) {
   setObjectName("sceneView");
   setFormat(viewSurfaceFormat());
   setFocusPolicy(Qt::StrongFocus);
@@ -85,6 +86,33 @@ void SceneView::initializeGL() {
   noteLoadedFiles();
   if (replay_) checkReplayScene();
   if (!recordPath_.isEmpty()) startRecording();
+  if (netOptions_.active()) startNetworkGame(netOptions_);
+}
+
+// Until the other player is there, the view shows the scene as it was loaded.
+void SceneView::startNetworkGame(const NetOptions& options) {
+  std::string error;
+  const GameSetup setup{true, {}, view_.settings.attack != 0};
+  net_ = startNetGame(options, view_, setup, error);
+  if (!net_) {
+    view_.news.push_back("No game for two: " + error);
+    return;
+  }
+  view_.news.push_back(options.host ? "Waiting for a player on port " + std::to_string(options.port)
+                                    : "Joining " + options.joinAddress);
+}
+
+void SceneView::serviceNetworkGame() {
+  NetGame& game = *net_->game;
+  game.session().service(0);
+  while (const std::optional<PauseChange> change = game.session().takePauseChange()) {
+    paused_ = change->paused;
+    if (paused_) silenceLoops(view_.sounds);
+    view_.news.push_back(game.session().otherPlayer() +
+                         (paused_ ? " paused the game" : " goes on with the game"));
+  }
+  game.tellNews(view_);
+  if (game.session().state() == LockstepSession::State::ended && !game.started()) net_.reset();
 }
 
 void SceneView::loadDemonstration() {
@@ -121,8 +149,14 @@ void SceneView::startRecording() {
   }
 }
 
-// The frame's inputs: the replay's next frame while one plays, else the keyboard's.
-FrameInputs SceneView::nextInputs() {
+// The frame's inputs: the network game's, once both players' have come; the replay's next frame
+// while one plays; else the keyboard's.
+std::optional<FrameInputs> SceneView::nextInputs() {
+  if (net_) {
+    std::optional<FrameInputs> inputs = net_->game->nextFrame(view_);
+    if (!inputs && net_->game->started()) net_->game->session().noteStall(stepsTaken_ + 1);
+    return inputs;
+  }
   if (!replay_) return takeFrameInputs(view_);
   view_.commands.clear();
   return replay_->frames[replayFrame_++];
@@ -157,10 +191,16 @@ void SceneView::paintGL() {
 
 void SceneView::onTick() {
   noteLoadedFiles();
-  if (watching_) reloadChangedFiles();
-  if (paused_ || view_.model.frameReady == 0) return;
+  if (watching_ && !net_) reloadChangedFiles();
+  if (net_) serviceNetworkGame();
+  const auto stepless = [this] {
+    if (!view_.news.empty()) emit newsArrived();
+  };
+  if (paused_ || view_.model.frameReady == 0) return stepless();
   if (replay_ && replayFrame_ == replay_->frames.size()) endReplay();
-  const FrameInputs inputs = nextInputs();
+  const std::optional<FrameInputs> next = nextInputs();
+  if (!next) return stepless();
+  const FrameInputs& inputs = *next;
   const bool restarts =
       std::any_of(inputs.commands.begin(), inputs.commands.end(),
                   [](const GameCommand& c) { return c.kind == GameCommand::Kind::restart; });
@@ -168,6 +208,7 @@ void SceneView::onTick() {
   if (restarts) makeCurrent();
   stepFrame(view_, inputs);
   if (restarts) doneCurrent();
+  if (net_) net_->game->afterStep(view_);
   ++stepsTaken_;
   recorder_.record(inputs);
   update();
@@ -232,6 +273,7 @@ void SceneView::restart() {
 }
 
 void SceneView::setPaused(bool paused) {
+  if (net_ && paused != paused_) net_->game->session().sendPause(stepsTaken_, paused);
   paused_ = paused;
   if (paused_) silenceLoops(view_.sounds);
   update();

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "app/net_options.h"
 #include "app/qt/sdl_joystick.h"
 #include "app/replay_file.h"
 #include "app/settings_store.h"
@@ -31,6 +32,7 @@ struct ViewSetup {
   std::optional<Replay> replay;      // a game to play again instead of the keyboard
   QStringList ownFiles;              // flown alone instead of the demonstration
   QString flyFile;                   // its craft put in the player's place at the first frame
+  NetOptions net;                    // a two-player game to host or join
 };
 
 // The view: owns the scene and everything a frame works on, ticks every 40 ms and paints one
@@ -55,7 +57,13 @@ class SceneView final : public QOpenGLWidget {
   void setWatching(bool on);
   bool watching() const { return watching_; }
   // Stops the simulation, the pilot and the sound, and keeps showing the last frame; and back.
+  // In a network game, the other player's game pauses and goes on with this one.
   void setPaused(bool paused);
+  // While a network game is being started or played: adding files, reloading them and the
+  // settings that change the simulation are kept for games of one.
+  bool inNetworkGame() const { return net_.has_value(); }
+  // Hosts or joins a game for two; its news tells how it goes.
+  void startNetworkGame(const NetOptions& options);
   bool paused() const { return paused_; }
   const UnreadableTextureHandler& onUnreadableTexture() const { return onUnreadableTexture_; }
   // Steps taken so far, and the last of them painted.
@@ -69,6 +77,8 @@ class SceneView final : public QOpenGLWidget {
   void frameFinished();
   // R was pressed while the controlled craft is destroyed.
   void restartAsked();
+  // News arrived while no step ran (a network game's joins, departures and refusals).
+  void newsArrived();
 
  protected:
   void initializeGL() override;
@@ -82,7 +92,10 @@ class SceneView final : public QOpenGLWidget {
 
  private:
   void onTick();
-  FrameInputs nextInputs();
+  std::optional<FrameInputs> nextInputs();
+  // Takes what the other player sent: his pauses, and the news of the game; ends the network
+  // game when it could not begin.
+  void serviceNetworkGame();
   // The demonstration from the data folder, and the files given to add to it.
   void loadDemonstration();
   void startRecording();
@@ -114,6 +127,8 @@ class SceneView final : public QOpenGLWidget {
   std::size_t replayFrame_ = 0;
   int stepsTaken_ = 0;
   int paintedStep_ = 0;
+  NetOptions netOptions_;
+  std::optional<NetStart> net_;
 };
 
 }  // namespace vev

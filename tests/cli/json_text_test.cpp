@@ -1,4 +1,4 @@
-#include "app/cli/json_text.h"
+#include "app/json_text.h"
 
 #include <gtest/gtest.h>
 

@@ -94,11 +94,11 @@ TEST(NetGameTest, AKilledPlayersCraftGoesToThePilotAndTheGameGoesOn) {
   ASSERT_EQ(
       runScript(folder.path,
                 "ln -s \"$SW\" sw; timeout 300 \"$S\" run --demo --frames 700 --host " + port +
-                    " --name Ann >host.out 2>host.err & host=$!; "
+                    " --player Ann >host.out 2>host.err & host=$!; "
                     "stdbuf -oL \"$S\" run --demo --frames 3000 --checksum-every 1 --join "
                     "127.0.0.1:" +
                     port +
-                    " --name Bob >guest.out 2>/dev/null & guest=$!; "
+                    " --player Bob >guest.out 2>/dev/null & guest=$!; "
                     "for i in $(seq 3000); do grep -q \"^frame 500 \" guest.out && break; "
                     "sleep 0.1; done; kill -9 $guest; wait $host"),
       0)

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "app/cli/key_script.h"
-#include "app/cli/scene_json.h"
+#include "app/scene_json.h"
 #include "app/commands.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/attack_pilot.h"
-#include "app/cli/scene_json.h"
+#include "app/scene_json.h"
 #include "app/restart.h"
 #include "model/kinematics.h"
 #include "scenefile/loader.h"

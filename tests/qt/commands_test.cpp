@@ -145,8 +145,8 @@ class CommandsTest : public QObject {
     TestWindow test;
     QStringList titles;
     for (QAction* menu : test.window().menuBar()->actions()) titles << menu->text();
-    QCOMPARE(titles,
-             (QStringList{"&Don't Click Here", "&Neither Here", "&Shading", "&View", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&Don't Click Here", "&Neither Here", "&Shading", "&View",
+                                  "&Game", "&Help"}));
     const QList<QAction*> shading = test.window().menuBar()->actions()[2]->menu()->actions();
     QCOMPARE(shading, (QList<QAction*>{&test.action(kToggleWireFrame), &test.action(kToggleFlat)}));
     QCOMPARE(test.window().menuBar()->actions()[3]->menu()->actions().front()->text(),

@@ -72,6 +72,7 @@ TestWindow::TestWindow(const std::function<void(const QString&)>& prepareSetting
                 recordPath,
                 std::nullopt,
                 {},
+                {},
                 {}});
 }
 

@@ -1,8 +1,8 @@
-#include "app/cli/scene_json.h"
+#include "app/scene_json.h"
 
 #include <unordered_map>
 
-#include "app/cli/json_text.h"
+#include "app/json_text.h"
 
 namespace vev {
 namespace {
