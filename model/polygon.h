@@ -31,8 +31,8 @@ struct Polygon {
   int twoSided = 0;   // drawn and lit also when facing away
   int collision = 0;  // its node's collision shape holds it
   int lightingDone = 0;
-  Vec3 normal{};            // unit length
-  std::string textureName;  // the owner shape's texturePath
+  Vec3 normal{};                         // unit length
+  const std::string* texture = nullptr;  // the owner shape's texturePath, when textured
   SceneNode* owner = nullptr;
 };
 

@@ -40,7 +40,7 @@ Polygon& appendFace(std::vector<Polygon>& polygons, SceneNode& owner, const Node
   normalise(polygon.normal);
   const Shape& shape = *owner.shape;
   polygon.textured = shape.mapping != 0;
-  if (polygon.textured) polygon.textureName = shape.texturePath;
+  if (polygon.textured) polygon.texture = &shape.texturePath;
   const bool worldMapping = shape.mapping == 5;
   const bool localMapping = shape.mapping == 6 && style.mapSpace == MapSpace::kWorldOrLocal;
   polygon.vertices.reserve(corners.size());

@@ -32,13 +32,22 @@ std::vector<std::vector<const Polygon*>> facesByTexture(const DrawList& drawList
   std::unordered_map<std::string_view, std::size_t> indexOf;
   for (std::size_t i = 0; i < entries.size(); ++i) indexOf.emplace(entries[i].path, i);
   std::vector<std::vector<const Polygon*>> passes(entries.size() + 1);
+  // Faces of one shape come one after another: the texture looked up last mostly does again.
+  const std::string* lastTexture = nullptr;
+  std::vector<const Polygon*>* lastPass = nullptr;
   for (const Polygon* polygon : drawList) {
     if (!polygon->visible || polygon->vertices.empty()) continue;
     if (!polygon->textured) {
       passes.back().push_back(polygon);
-    } else if (const auto found = indexOf.find(polygon->textureName); found != indexOf.end()) {
-      passes[found->second].push_back(polygon);
+      continue;
     }
+    if (!polygon->texture) continue;
+    if (polygon->texture != lastTexture) {
+      const auto found = indexOf.find(*polygon->texture);
+      lastTexture = polygon->texture;
+      lastPass = found != indexOf.end() ? &passes[found->second] : nullptr;
+    }
+    if (lastPass) lastPass->push_back(polygon);
   }
   return passes;
 }
@@ -194,11 +203,11 @@ void drawRawPolygons(const DrawList& drawList, TextureCache& cache, const Textur
   for (const Polygon* polygon : drawList) {
     if (polygon->vertices.empty()) continue;
     bool textured = false;
-    if (polygon->textured && settings.textures) {
-      if (!boundName || *boundName != polygon->textureName) {
-        const TextureEntry* entry = textures.find(polygon->textureName);
+    if (polygon->textured && polygon->texture && settings.textures) {
+      if (!boundName || *boundName != *polygon->texture) {
+        const TextureEntry* entry = textures.find(*polygon->texture);
         textured = entry && cache.bind(textures, *entry, settings);
-        boundName = textured ? &polygon->textureName : nullptr;
+        boundName = textured ? polygon->texture : nullptr;
       } else {
         textured = true;
       }

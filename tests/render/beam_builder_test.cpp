@@ -214,7 +214,7 @@ TEST(RoundBeamBuilder, MappingFiveTexturesFromWorldPoints) {
   node->shape->mapPoints = {Vec3{10, 0, 0}, Vec3{14, 0, 0}, Vec3{}, Vec3{10, 1, 0}};
   const Polygon side = build(*node, kFarCamera)[0];
   EXPECT_EQ(side.textured, 1);
-  EXPECT_EQ(side.textureName, "pipe.bmp");
+  EXPECT_EQ(side.texture, &node->shape->texturePath);
   EXPECT_FLOAT_EQ(side.vertices[2].u, 1.0f);  // the far end
   EXPECT_NEAR(side.vertices[0].v, 0.5f, 1e-6f);
 }

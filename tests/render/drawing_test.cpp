@@ -1,6 +1,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <string>
 #include <vector>
 
 #include "gl_test_context.h"
@@ -51,10 +53,10 @@ class DrawingTest : public GlTest {
     return entry;
   }
 
-  static Polygon texturedSquare(const std::string& path, const Colour& colour) {
+  Polygon texturedSquare(const std::string& path, const Colour& colour) {
     Polygon p = square(5.0f, 1.0f, colour);
     p.textured = 1;
-    p.textureName = path;
+    p.texture = &texturePaths_.emplace_back(path);
     return p;
   }
 
@@ -63,6 +65,7 @@ class DrawingTest : public GlTest {
     return pixel(static_cast<int>(fx * kWidth), static_cast<int>(fy * kHeight));
   }
 
+  std::deque<std::string> texturePaths_;  // where the squares' texture names live
   TextureList textures_;
   TextureCache cache_;
   RenderSettings settings_;

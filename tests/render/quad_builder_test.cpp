@@ -139,7 +139,8 @@ TEST_F(QuadBuilderTest, MappingFiveMapsWorldPointsAndSixLocalPoints) {
   shape.mapping = 5;
   Polygon quad = build()[0];
   EXPECT_EQ(quad.textured, 1);
-  EXPECT_EQ(quad.textureName, "sw/hull.bmp");
+  ASSERT_NE(quad.texture, nullptr);
+  EXPECT_EQ(*quad.texture, "sw/hull.bmp");
   EXPECT_FLOAT_EQ(quad.vertices[0].u, 0.0f);
   EXPECT_FLOAT_EQ(quad.vertices[2].u, 0.5f);
   EXPECT_FLOAT_EQ(quad.vertices[2].v, 0.25f);
@@ -153,7 +154,7 @@ TEST_F(QuadBuilderTest, MappingFiveMapsWorldPointsAndSixLocalPoints) {
   shape.mapping = 0;
   quad = build()[0];
   EXPECT_EQ(quad.textured, 0);
-  EXPECT_TRUE(quad.textureName.empty());
+  EXPECT_EQ(quad.texture, nullptr);
 }
 
 }  // namespace
