@@ -173,7 +173,9 @@ FightResult flyFight(const FightSetup& setup) {
   DamageLedger ledger;
   for (int frame = 1; frame <= setup.frames; ++frame) {
     FrameInputs inputs = takeFrameInputs(view);
-    if (setup.opponent >= 0 && player) inputs.keys = gunner.keys(*player, wanted, frameStep);
+    if (setup.opponent >= 0 && player) {
+      inputs.keys = gunner.keys(*player, wanted, view.model.scene.get(), frameStep);
+    }
     ledger.before(view.model);
     stepFrame(view, inputs);
     ledger.after(view.model, result);

@@ -172,8 +172,8 @@ TEST_F(PlayerControls, ZAndXAlignTheWingtipLasersInwardAndOutwardToTheirStops) {
   SceneNode* left = playerPart("left laser on space");
   SceneNode* right = playerPart("right laser on space");
   ASSERT_TRUE(left && right);
-  // Toed in so that their shots cross about 200 m ahead: 4.95 m over 200 m.
-  constexpr float kToeIn = 1.42f;
+  // Toed in so that their shots cross about 150 m ahead: 4.95 m over 150 m.
+  constexpr float kToeIn = 1.89f;
   EXPECT_NEAR(angleBetween(left->pose->tangent, player()->pose.tangent), kToeIn, 0.01f);
   press(kZ, 30);
   // Further in: the left cannon (at -z) turns toward +z, the right one toward -z.

@@ -82,8 +82,8 @@ class ProgramTest : public QObject {
     QVERIFY(craft.open(QIODevice::ReadOnly));
     QByteArray text = craft.readAll();
     craft.close();
-    QVERIFY(text.contains("damage=300 0 0 "));
-    text.replace("damage=300 0 0 ", "damage=300 0 7 ");
+    QVERIFY(text.contains("damage=450 0 0 "));
+    text.replace("damage=450 0 0 ", "damage=450 0 7 ");
     QVERIFY(craft.open(QIODevice::WriteOnly | QIODevice::Truncate));
     craft.write(text);
     craft.close();
