@@ -20,6 +20,7 @@ constexpr HudColour kRadarTarget{1.0f, 1.0f, 1.0f};
 constexpr HudColour kRadarContact{0.7f, 0.7f, 0.7f};
 // Half the size of a radar cross, in HUD units.
 constexpr float kCrossHalf = 0.005f;
+constexpr float kBlipDepth = 0.01f;
 constexpr int kCircleSegments = 12;
 
 // The frame an item is drawn with: the camera, and the item's own pose where it has one.
@@ -31,10 +32,22 @@ struct ItemFrame {
 
 // The drawn text is a copy: the stroke font upper-cases what it is given, and the names in the
 // scene keep their case.
+// The target bracket of a target just hit, and the damage readout of a craft just hit, show
+// their `flash` colour for a moment, when they have one.
+HudColour itemColour(const SceneNode& node, const Identity& controlled) {
+  const Shape& shape = *node.shape;
+  const Identity* told = isKind(node, "TARGETBOX") ? controlled.target
+                         : isKind(node, "DAMAGE")  ? &controlled
+                                                   : nullptr;
+  const bool flashing = told && told->damage && told->damage->hitFlash > 0;
+  if (!flashing || !(shape.specular[3] > 0.0f)) return diffuseColour(shape);
+  return {shape.specular[0], shape.specular[1], shape.specular[2]};
+}
+
 void drawTextItem(const SceneNode& node, const Identity& controlled, const ItemFrame& frame) {
   std::optional<std::string> text = hudItemText(node, controlled);
   if (!text) return;
-  drawStrokeText(*text, diffuseColour(*node.shape), textCell(node, 0), textCell(node, 1),
+  drawStrokeText(*text, itemColour(node, controlled), textCell(node, 0), textCell(node, 1),
                  frame.view, frame.camera, frame.itemPose);
 }
 
@@ -63,9 +76,30 @@ void drawCircle(const SceneNode& node, const ItemFrame& frame) {
   }
 }
 
+// A contact as a filled square of half-size `blip`, in the item's colour and the target in its
+// `color2`, so that it stands out from the stars.
+void drawBlip(const SceneNode& node, const RadarContact& contact, float blip,
+              const ItemFrame& frame) {
+  const HudColour colour = contact.target ? ambientColour(*node.shape) : diffuseColour(*node.shape);
+  const float h = contact.h;
+  const float v = contact.v;
+  const Vertex corners[] = {{kBlipDepth, v - blip, h - blip},
+                            {kBlipDepth, v - blip, h + blip},
+                            {kBlipDepth, v + blip, h + blip},
+                            {kBlipDepth, v + blip, h - blip}};
+  hudPolygon(corners, colour, frame.view, frame.camera, frame.itemPose);
+}
+
+// Without a blip size (`range`), each contact is a small cross, white for the target and grey
+// for the others.
 void drawRadar(const SceneNode& node, const Identity* scene, const Identity& controlled,
                const ItemFrame& frame) {
+  const float blip = itemParam(node, 4);
   for (const RadarContact& contact : radarContacts(node, scene, controlled)) {
+    if (blip > 0.0f && node.shape) {
+      drawBlip(node, contact, blip, frame);
+      continue;
+    }
     const HudColour& colour = contact.target ? kRadarTarget : kRadarContact;
     const float h = contact.h;
     const float v = contact.v;
@@ -85,7 +119,7 @@ void drawHudItem(const SceneNode& node, const Identity* scene, const Identity& c
     return;
   }
   if (!node.shape) return;
-  const HudColour colour = diffuseColour(*node.shape);
+  const HudColour colour = itemColour(node, controlled);
   if (isTextItem(node)) {
     drawTextItem(node, controlled, frame);
   } else if (isKind(node, "HUDLINE")) {

@@ -23,6 +23,7 @@ struct DamageState {
   std::int32_t destroyed = 0;
   std::int16_t triggerKey = 0;  // set in the Identity's own keys on destruction
   std::int16_t removal = 0;     // 0: unlinked when destroyed; 1: stays as a wreck
+  std::int16_t hitFlash = 0;    // steps left of the moment that shows a hit on the HUD
 };
 
 struct MotionState {

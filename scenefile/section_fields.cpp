@@ -169,6 +169,7 @@ constexpr NodeField kNodeFields[] = {
     {"dif", intoShape<readDiffuse>, kGeometry | kEquipment},
     {"color", intoShape<readDiffuse>, kHudItem},
     {"spec", intoShape<readSpecular>, kGeometry | kEquipment},
+    {"flash", intoShape<readSpecular>, kHudItem},
     {"amb", intoShape<readAmbient>, kGeometry | kJet | kLaserCannon},
     {"color2", intoShape<readAmbient>, kHudItem},
     {"texture", readNodeTexture, kGeometry},

@@ -1,5 +1,6 @@
 #include "sim/dynamics.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "model/kinematics.h"
@@ -43,18 +44,27 @@ void addJetPush(MotionState& motion, const SceneNode& jet, const Vec3& pivot) {
   motion.torque = motion.torque - (thrust * length(lever)) * cross(lever, axis);
 }
 
-// Only top-level parts count: their jets push, and the damage they received is taken.
+// Steps for which a hit shows on the HUD: a quarter of a second.
+constexpr std::int16_t kHitFlashSteps = 6;
+
+// Only top-level parts count: their jets push, and the damage they received is taken; a step
+// with damage starts the moment the HUD shows the hit.
 void gatherTopLevelNodes(Identity& identity) {
   MotionState& motion = identity.motion;
   motion.force = {0.0f, 0.0f, 0.0f};
   motion.torque = {0.0f, 0.0f, 0.0f};
+  bool hit = false;
   for (SceneNode* node = identity.nodes.get(); node; node = node->sibling) {
     if (identity.alive != 0 && isKind(*node, "JET")) addJetPush(motion, *node, identity.body.pivot);
     if (identity.damage) {
+      hit = hit || node->hits > 0;
       identity.damage->taken = addSaturated(identity.damage->taken, node->hits);
       node->hits = 0;
     }
   }
+  if (!identity.damage) return;
+  std::int16_t& flash = identity.damage->hitFlash;
+  flash = hit ? kHitFlashSteps : static_cast<std::int16_t>(std::max(0, flash - 1));
 }
 
 // force / mass, or nothing for a body without a positive mass (which could only give infinity).

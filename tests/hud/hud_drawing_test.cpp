@@ -69,10 +69,11 @@ TEST_F(HudDrawing, ItemsWithAPoseAreDrawnInItsFrame) {
   EXPECT_GT(litInCell(9, 44) + litInCell(10, 44), 10);
 }
 
-TEST_F(HudDrawing, RadarCrossForAContactStraightAheadAtItsCentre) {
+TEST_F(HudDrawing, RadarMarksAContactStraightAheadAtItsCentre) {
   SceneNode& radar = hud.addItem("RADAR", {0.5f, -0.5f, 0.2f, 0.2f});
   radar.vertices.push_back({1.0f, 0.0f, 0.0f});
-  hud.controlled.target = &hud.addIdentity("target", {100.0f, 0.0f, 0.0f});
+  Identity& target = hud.addIdentity("target", {100.0f, 0.0f, 0.0f});
+  hud.controlled.target = &target;
   hud.addIdentity("AMMO", {100.0f, 0.0f, 20.0f});
   drawTheHud();
   EXPECT_EQ(pixelAt(0.5f, -0.5f), (Rgba{255, 255, 255, 255}));
@@ -86,6 +87,15 @@ TEST_F(HudDrawing, RadarCrossForAContactStraightAheadAtItsCentre) {
   EXPECT_NEAR(grey[0], 0.7 * 255, 1.0) << "grey when not the target";
   EXPECT_EQ(grey[0], grey[1]);
   EXPECT_EQ(grey[0], grey[2]);
+
+  // With a blip size, a filled square in the item's colours: color2 for the target.
+  writableParamSlot(radar, 4) = 0.02f;
+  radar.shape->ambient = {1.0f, 0.0f, 0.0f, 1.0f};
+  hud.controlled.target = &target;
+  clearFrame(0, 0, 0, 0);
+  drawTheHud();
+  EXPECT_EQ(pixelAt(0.51f, -0.49f), (Rgba{255, 0, 0, 255}));
+  EXPECT_GT(litNear(0.5f, -0.5f, 4), 40);
 }
 
 TEST_F(HudDrawing, IndicatorAtHalfTravelFillsHalfItsBar) {
@@ -146,6 +156,30 @@ TEST_F(HudDrawing, TargetBoxBracketsTheTargetOrPointsTheWayAtTheEdge) {
   drawTheHud();
   EXPECT_GT(litNear(0.9f, 0.0f, 2), 0);
   EXPECT_EQ(countLitEverywhere(), litNear(0.88f, 0.0f, 25)) << "only the arrow";
+}
+
+// For a moment after a hit on the target, the bracket is drawn in its flash colour.
+TEST_F(HudDrawing, AHitOnTheTargetFlashesTheBracketInItsFlashColour) {
+  SceneNode& box = hud.addItem("TARGETBOX", {0.0f, 0.0f, 0.05f, 0.2f, 100.0f});
+  box.shape->specular = {0.0f, 0.0f, 1.0f, 1.0f};
+  Identity& target = hud.addIdentity("target", {100.0f, 0.0f, 0.0f});
+  target.damage = std::make_unique<DamageState>();
+  hud.controlled.target = &target;
+  const auto blueAtTheCorner = [this] {
+    const int x0 = pixelX(0.2f / view_.aspect);
+    const int y0 = pixelY(0.2f);
+    int blue = 0;
+    for (int y = y0 - 3; y <= y0 + 3; ++y) {
+      for (int x = x0 - 3; x <= x0 + 3; ++x) blue += pixel(x, y) == Rgba{0, 0, 255, 255};
+    }
+    return blue;
+  };
+  drawTheHud();
+  EXPECT_EQ(blueAtTheCorner(), 0);
+  target.damage->hitFlash = 1;
+  clearFrame(0, 0, 0, 0);
+  drawTheHud();
+  EXPECT_GT(blueAtTheCorner(), 0);
 }
 
 TEST_F(HudDrawing, ItemsWithoutWhatTheyNeedDrawNothing) {

@@ -147,6 +147,9 @@ TEST_F(Combat, TargetIsDestroyedOnePointPastItsStrength) {
   scene.runFrame();
   EXPECT_EQ(target.damage->destroyed, 0);
   EXPECT_EQ(target.damage->taken, 5);
+  EXPECT_EQ(target.damage->hitFlash, 6) << "the HUD shows the hit for a quarter of a second";
+  scene.dynamics();
+  EXPECT_EQ(target.damage->hitFlash, 5);
 
   hull.hits = 1;
   hull.dirty = 0;
