@@ -22,6 +22,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   help->setObjectName("helpText");
   help->setTextFormat(Qt::PlainText);
   layout->addWidget(help);
+  auto* moreKeys = new QLabel(QString::fromLatin1(kMoreKeysText), this);
+  moreKeys->setObjectName("moreKeysText");
+  moreKeys->setTextFormat(Qt::PlainText);
+  layout->addWidget(moreKeys);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
