@@ -94,19 +94,28 @@ void CollisionWorld::addIdentity(Identity& identity) {
 void CollisionWorld::placeFaces(PlacedNode& node) {
   if (node.placed) return;
   node.placed = true;
-  node.faces.reserve(node.shape->faces.size());
-  node.faceBounds.reserve(node.shape->faces.size());
-  for (const CollisionFace& local : node.shape->faces) {
-    CollisionFace& face = node.faces.emplace_back();
-    face.owner = local.owner;
-    face.corners.reserve(local.corners.size());
-    for (const Vec3& corner : local.corners) face.corners.push_back(node.frame.point(corner));
+  const std::vector<CollisionFace>& localFaces = node.shape->faces;
+  std::size_t cornerCount = 0;
+  for (const CollisionFace& local : localFaces) cornerCount += local.corners.size();
+  node.faces.reserve(localFaces.size());
+  node.corners.reserve(cornerCount);
+  for (const CollisionFace& local : localFaces) {
+    FaceInWorld& face = node.faces.emplace_back();
+    face.firstCorner = static_cast<std::uint32_t>(node.corners.size());
+    for (const Vec3& corner : local.corners) node.corners.push_back(node.frame.point(corner));
     face.normal = node.frame.direction(local.normal);
     normalise(face.normal);
-    node.faceBounds.push_back(local.reach.kind == CollisionReach::Kind::nowhere
-                                  ? ReachBounds{false, {1, 1, 1}, {-1, -1, -1}, {}}
-                                  : worldBounds(local.reach, node.frame));
+    face.bounds = local.reach.kind == CollisionReach::Kind::nowhere
+                      ? ReachBounds{false, {1, 1, 1}, {-1, -1, -1}, {}}
+                      : worldBounds(local.reach, node.frame);
   }
+}
+
+PlacedFace CollisionWorld::placedFace(const PlacedNode& node, std::size_t face) {
+  const CollisionFace& local = node.shape->faces[face];
+  const FaceInWorld& placed = node.faces[face];
+  return {std::span<const Vec3>(node.corners).subspan(placed.firstCorner, local.corners.size()),
+          placed.normal, local.owner};
 }
 
 }  // namespace vev

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <span>
 
 #include "model/text.h"
 #include "sim/node_kind.h"
@@ -17,7 +18,7 @@ constexpr std::array<float, 3> kBlue{0.0f, 0.0f, 1.0f};
 // Whether the path from `start` to `end` goes from one side of the face's plane to the other;
 // a path that starts or ends on the plane does not cross it. With `inwardOnly`, only a path from
 // the side the normal faces to the back counts: one leaving from behind is on its way out.
-bool crossesPlane(const CollisionFace& face, const Vec3& start, const Vec3& end, bool inwardOnly) {
+bool crossesPlane(const PlacedFace& face, const Vec3& start, const Vec3& end, bool inwardOnly) {
   const Vec3& first = face.corners.front();
   const float endSide = dot(face.normal, first - end);
   const float startSide = dot(face.normal, first - start);
@@ -27,8 +28,8 @@ bool crossesPlane(const CollisionFace& face, const Vec3& start, const Vec3& end,
 
 // Whether `point` lies inside the face's edges: at every corner it must lie on the inner side of
 // both edges that meet there. Exact for faces whose corners are at most right angles.
-bool liesInside(const CollisionFace& face, const Vec3& point, DebugLines* debugLines) {
-  const std::vector<Vec3>& corners = face.corners;
+bool liesInside(const PlacedFace& face, const Vec3& point, DebugLines* debugLines) {
+  const std::span<const Vec3> corners = face.corners;
   const std::size_t count = corners.size();
   for (std::size_t i = 0; i < count; ++i) {
     const Vec3& corner = corners[i];
@@ -66,7 +67,7 @@ void explodeShot(Identity& shot, float frameStep) {
   node->sibling = nullptr;
 }
 
-void registerHit(Identity& identity, const CollisionFace& face, float frameStep) {
+void registerHit(Identity& identity, const PlacedFace& face, float frameStep) {
   if (identity.sound) ++identity.sound->playRequests;
   if (isShot(identity)) explodeShot(identity, frameStep);
   if (identity.damage && face.owner) {
@@ -77,7 +78,7 @@ void registerHit(Identity& identity, const CollisionFace& face, float frameStep)
 
 // A craft that starts behind a face (inside a hull it overlaps) is not held by it on its way
 // out, or two craft that touch would stay welded; a shot is stopped from either side.
-bool hits(const Identity& mover, const CollisionFace& face, const Vec3& start, const Vec3& end,
+bool hits(const Identity& mover, const PlacedFace& face, const Vec3& start, const Vec3& end,
           DebugLines* debugLines) {
   return !face.corners.empty() && crossesPlane(face, start, end, !isShot(mover)) &&
          liesInside(face, start, debugLines);
@@ -92,7 +93,7 @@ float collide(Identity& identity, const Vec3& displacement, float distance, Coll
   const Vec3 start = identity.pose.position;
   const Vec3 end = start + displacement;
   float left = distance;
-  const auto test = [&](CollisionFace& face) {
+  const auto test = [&](const PlacedFace& face) {
     if (!hits(identity, face, start, end, debugLines)) return;
     registerHit(identity, face, frameStep);
     left = 0.0f;
