@@ -15,22 +15,16 @@ constexpr char kFrameTag = 'F';
 constexpr char kEndTag = 'E';
 // Bounds that no real game reaches, so that a corrupted count cannot ask for unbounded memory.
 constexpr std::uint64_t kMostText = 4096;
-constexpr std::uint64_t kMostFiles = 10000;
+constexpr std::uint64_t kMostAddedFiles = 10000;
 constexpr std::uint64_t kMostCommands = 1000;
 
 void readHeader(ByteReader& in, Replay& replay) {
   replay.setup.demo = in.number(1) == 1;
-  const std::uint64_t added = in.number(kMostFiles);
+  const std::uint64_t added = in.number(kMostAddedFiles);
   for (std::uint64_t i = 0; in.ok() && i < added; ++i)
     replay.setup.addFiles.push_back(in.text(kMostText));
   replay.setup.attack = in.number(1) == 1;
-  const std::uint64_t files = in.number(kMostFiles);
-  for (std::uint64_t i = 0; in.ok() && i < files; ++i) {
-    FileHash file;
-    file.name = in.text(kMostText);
-    file.hash = in.fixed64();
-    replay.files.push_back(std::move(file));
-  }
+  replay.files = readFileHashes(in);
 }
 
 void readKeyChanges(ByteReader& in, KeyStates& keys) {
@@ -82,11 +76,7 @@ std::string encodeReplayHeader(const GameSetup& setup, const std::vector<FileHas
   putNumber(out, setup.addFiles.size());
   for (const std::string& file : setup.addFiles) putText(out, file);
   putNumber(out, setup.attack ? 1 : 0);
-  putNumber(out, files.size());
-  for (const FileHash& file : files) {
-    putText(out, file.name);
-    putFixed64(out, file.hash);
-  }
+  putFileHashes(out, files);
   return out;
 }
 

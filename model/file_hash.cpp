@@ -1,6 +1,7 @@
 #include "model/file_hash.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vev {
 namespace {
@@ -12,6 +13,26 @@ const FileHash* find(const std::vector<FileHash>& files, const std::string& name
 }
 
 }  // namespace
+
+void putFileHashes(std::string& out, const std::vector<FileHash>& files) {
+  putNumber(out, files.size());
+  for (const FileHash& file : files) {
+    putText(out, file.name);
+    putFixed64(out, file.hash);
+  }
+}
+
+std::vector<FileHash> readFileHashes(ByteReader& in) {
+  std::vector<FileHash> files;
+  const std::uint64_t count = in.number(kMostFileHashes);
+  for (std::uint64_t i = 0; in.ok() && i < count; ++i) {
+    FileHash file;
+    file.name = in.text(kMostFileNameBytes);
+    file.hash = in.fixed64();
+    files.push_back(std::move(file));
+  }
+  return files;
+}
 
 std::string sceneDifference(const std::vector<FileHash>& recorded,
                             const std::vector<FileHash>& loaded) {

@@ -8,7 +8,6 @@ namespace vev {
 namespace {
 
 constexpr std::uint64_t kMostText = 4096;
-constexpr std::uint64_t kMostFiles = 4096;
 constexpr std::uint64_t kMostSettings = 64;
 constexpr std::uint64_t kMostFrame = std::uint64_t{1} << 40;
 
@@ -27,11 +26,7 @@ struct Encoder {
     putNumber(out, m.protocol);
     putText(out, m.program);
     putText(out, m.player);
-    putNumber(out, m.files.size());
-    for (const FileHash& file : m.files) {
-      putText(out, file.name);
-      putFixed64(out, file.hash);
-    }
+    putFileHashes(out, m.files);
     putNumber(out, m.settings.size());
     for (const NamedValue& setting : m.settings) {
       putText(out, setting.name);
@@ -69,13 +64,7 @@ Handshake readHandshake(ByteReader& in) {
   m.protocol = in.number();
   m.program = in.text(kMostText);
   m.player = in.text(kMostText);
-  const std::uint64_t files = in.number(kMostFiles);
-  for (std::uint64_t i = 0; in.ok() && i < files; ++i) {
-    FileHash file;
-    file.name = in.text(kMostText);
-    file.hash = in.fixed64();
-    m.files.push_back(std::move(file));
-  }
+  m.files = readFileHashes(in);
   const std::uint64_t settings = in.number(kMostSettings);
   for (std::uint64_t i = 0; in.ok() && i < settings; ++i) {
     NamedValue setting;
