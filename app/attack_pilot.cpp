@@ -99,6 +99,26 @@ float wantedThrottle(float range) {
   return kSlowest + (1.0f - kSlowest) * std::clamp(share, 0.0f, 1.0f);
 }
 
+// The player's craft to fight: the present target while it is one in flight and no other is
+// less than half as far, so that two players at much the same range do not make the target
+// keys step back and forth; else the nearest in flight. Nothing once all are destroyed.
+const Identity* opponentOf(const Identity& craft, const Players& players) {
+  const Identity* nearest = nullptr;
+  float nearestDistance = 0.0f;
+  float targetDistance = -1.0f;
+  for (const Identity* player : players) {
+    if (isDestroyed(*player)) continue;
+    const float distance = length(player->pose.position - craft.pose.position);
+    if (player == craft.target) targetDistance = distance;
+    if (!nearest || distance < nearestDistance) {
+      nearest = player;
+      nearestDistance = distance;
+    }
+  }
+  if (targetDistance >= 0.0f && !(2.0f * nearestDistance < targetDistance)) return craft.target;
+  return nearest;
+}
+
 // Near the wreck of the controlled craft, circling at the slowest throttle; farther, back to it.
 void loiterNear(Identity& craft, const Identity& wreck, float frameStep) {
   Vec3 towards = wreck.pose.position - craft.pose.position;
@@ -129,21 +149,22 @@ Traffic trafficOf(const Identity* head) {
   return traffic;
 }
 
-void pressAttackKeys(Identity& craft, const Identity& controlled, const Traffic& traffic,
+void pressAttackKeys(Identity& craft, const Players& players, const Traffic& traffic,
                      float frameStep) {
   if (craft.alive != 1 || isShot(craft)) return;
   releasePilotKeys(craft);
-  if (craft.target != &controlled && !isDestroyed(controlled)) pressTargetKey(craft, craft.keys);
+  const Identity* opponent = opponentOf(craft, players);
+  if (opponent && craft.target != opponent) pressTargetKey(craft, craft.keys);
   if (const std::optional<Vec3> away = breakOffDirection(craft, traffic)) {
     pressSteeringKeys(craft, *away, frameStep, craft.keys);
     pressThrottleKeys(craft, dot(*away, craft.pose.tangent) > 0.0f ? 1.0f : kSlowest, craft.keys);
     return;
   }
-  if (isDestroyed(controlled)) {
-    loiterNear(craft, controlled, frameStep);
+  if (!opponent) {
+    loiterNear(craft, *players.front(), frameStep);
     return;
   }
-  if (craft.target != &controlled) return;
+  if (craft.target != opponent) return;
   const float range = craft.pose.targetRange;
   if (range <= 0.0f) return;
   const Vec3 towards = bearingDirection(craft.pose);
@@ -156,7 +177,7 @@ void pressAttackKeys(Identity& craft, const Identity& controlled, const Traffic&
   }
   pressSteeringKeys(craft, towards, frameStep, craft.keys);
   pressThrottleKeys(craft, wantedThrottle(range), craft.keys);
-  if (!lineOfFireBlocked(craft, &controlled, towards, kShotReach, traffic)) {
+  if (!lineOfFireBlocked(craft, opponent, towards, kShotReach, traffic)) {
     pressFireKeysOfAimedCannons(craft, towards, range, kFireCone, craft.keys);
   }
 }

@@ -1,6 +1,7 @@
 #include "app/demo_pilot.h"
 
 #include "app/attack_pilot.h"
+#include "app/second_player.h"
 #include "sim/node_kind.h"
 
 namespace vev {
@@ -30,10 +31,12 @@ void releaseAllPilotKeys(ModelState& model) {
 
 void flyAttack(ModelState& model) {
   if (!model.controlled) return;
+  Players players{model.controlled};
+  if (const Identity* second = secondPlayerCraft(model)) players.push_back(second);
   const Traffic traffic = trafficOf(model.scene.get());
   for (Identity* it = model.scene.get(); it; it = it->next.get()) {
     if (it != model.controlled && !it->secondPlayer) {
-      pressAttackKeys(*it, *model.controlled, traffic, model.frameStepSeconds());
+      pressAttackKeys(*it, players, traffic, model.frameStepSeconds());
     }
   }
 }

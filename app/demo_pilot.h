@@ -6,7 +6,7 @@ namespace vev {
 
 // The pilot of the computer-flown craft: a counter of timer ticks, 0 to 99, and which of the two
 // pilots flies. The demonstration pilot holds thrust and turns in a fixed cycle; the attack pilot
-// (see pressAttackKeys) flies each craft against the controlled one.
+// (see pressAttackKeys) flies each craft against the players' craft.
 struct DemoPilot {
   int pilotTick = 0;
   bool attack = false;     // the pilot wanted from the next tick on

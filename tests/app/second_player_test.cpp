@@ -5,6 +5,7 @@
 #include "app/game_step.h"
 #include "app/second_player.h"
 #include "app/view_state.h"
+#include "model/kinematics.h"
 #include "sound/silent_sound_library.h"
 
 namespace vev {
@@ -37,6 +38,27 @@ TEST(SecondPlayerTest, TheSecondMBirdFliesOnTheSecondKeysUntilItsPlayerLeaves) {
   stepGame(view, inputs);
   EXPECT_FALSE(second->secondPlayer);
   EXPECT_NE(keyboard(*second), pressed) << "the pilot does not fly the departed player's craft";
+}
+
+// In a game for two the attack pilot fights both players: with the host's craft far off, the
+// opponents go for the second player's.
+TEST(SecondPlayerTest, TheAttackPilotGoesForTheNearerPlayer) {
+  ViewState view(std::make_unique<SilentSoundLibrary>());
+  view.dataDir = VEV_SOURCE_DIR;
+  applyGameCommand(view, GameCommand(GameCommand::Kind::restart));
+  FrameInputs inputs;
+  inputs.commands.emplace_back(GameCommand::Kind::secondPlayerJoins);
+  inputs.commands.emplace_back(GameCommand::Kind::pilot, std::string(), true);
+  stepGame(view, inputs);
+  translateIdentity(*view.model.controlled, 0.0f, 3000.0f, 0.0f);
+  const Identity* second = secondPlayerCraft(view.model);
+  for (int frame = 0; frame < 150; ++frame) stepGame(view, FrameInputs{});
+  int onSecond = 0;
+  for (const Identity* it = view.model.scene.get(); it; it = it->next.get()) {
+    EXPECT_NE(it->target, view.model.controlled) << it->hudName;
+    onSecond += it->target == second ? 1 : 0;
+  }
+  EXPECT_GE(onSecond, 3);
 }
 
 }  // namespace
