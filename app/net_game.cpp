@@ -71,8 +71,8 @@ std::optional<FrameInputs> NetGame::nextFrame(ViewState& view) {
   if (!begun_) {
     begun_ = true;
     files_ = sceneFileHashes(view.model, view.dataDir);
+    // The host's pilot flies this game only: the joining player's own setting stays as stored.
     setup_.attack = session_->attack();
-    view.settings.attack = session_->attack() ? 1 : 0;
   }
   std::optional<FrameInputs> other;
   if (!otherLeft_) {

@@ -9,6 +9,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,7 +45,8 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
       actions_(new CommandActions(this)),
       toolbar_(new QToolBar(tr("Commands"), this)),
       leaveFullScreen_(new QShortcut(QKeySequence(Qt::Key_Escape), this)),
-      statusLabel_(new QLabel(this)) {
+      statusLabel_(new QLabel(this)),
+      delayLabel_(new QLabel(this)) {
   setWindowTitle(tr("VEV"));
   setCentralWidget(view_);
   toolbar_->setObjectName("commandBar");
@@ -56,6 +58,9 @@ MainWindow::MainWindow(ViewSetup setup, QWidget* parent)
   addToolBar(Qt::TopToolBarArea, toolbar_);
   buildMenus();
   statusBar()->addPermanentWidget(statusLabel_, 1);
+  delayLabel_->setObjectName("inputDelay");
+  delayLabel_->hide();
+  statusBar()->addPermanentWidget(delayLabel_);
   statusTimer_.setSingleShot(true);
   connect(&statusTimer_, &QTimer::timeout, this,
           [this] { statusLabel_->setText(view_->paused() ? tr("PAUSED") : QString()); });
@@ -297,6 +302,14 @@ void MainWindow::refreshCommands() {
                        kToggleSimpleShapes, kToggleAttack, kToggleWatch}) {
     if (QAction* action = actions_->action(id)) action->setEnabled(alone);
   }
+  // The game's pilot is the host's, whatever this player keeps as his own.
+  if (!alone) actions_->action(kToggleAttack)->setChecked(view_->state().pilot.attack);
+  const std::optional<int> delay = view_->inputDelay();
+  if (delay) {
+    delayLabel_->setText(*delay == 1 ? tr("Input delay: 1 frame")
+                                     : tr("Input delay: %1 frames").arg(*delay));
+  }
+  delayLabel_->setVisible(delay.has_value());
 }
 
 }  // namespace vev

@@ -60,6 +60,7 @@ class MainWindow final : public QMainWindow {
   QShortcut* leaveFullScreen_;
   QString title_;
   QLabel* statusLabel_;
+  QLabel* delayLabel_;  // the input delay, while a game for two is played
   QTimer statusTimer_;
 };
 

@@ -102,6 +102,11 @@ void SceneView::startNetworkGame(const NetOptions& options) {
                                     : "Joining " + options.joinAddress);
 }
 
+std::optional<int> SceneView::inputDelay() const {
+  if (!net_ || net_->game->session().state() != LockstepSession::State::playing) return {};
+  return net_->game->session().delay();
+}
+
 void SceneView::serviceNetworkGame() {
   NetGame& game = *net_->game;
   game.session().service(0);

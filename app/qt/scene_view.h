@@ -62,6 +62,8 @@ class SceneView final : public QOpenGLWidget {
   // While a network game is being started or played: adding files, reloading them and the
   // settings that change the simulation are kept for games of one.
   bool inNetworkGame() const { return net_.has_value(); }
+  // The input delay in frames while a network game is played with the other player.
+  std::optional<int> inputDelay() const;
   // Hosts or joins a game for two; its news tells how it goes.
   void startNetworkGame(const NetOptions& options);
   bool paused() const { return paused_; }
