@@ -168,6 +168,7 @@ Json identityJson(const Identity& identity, const IndexOf<Identity>& identityInd
   return {{"name", text(identity.name)},
           {"directory", text(identity.directory)},
           {"alive", identity.alive},
+          {"secondPlayer", identity.secondPlayer},
           {"keys", keysJson(identity.keys)},
           {"damage", damageJson(identity.damage.get())},
           {"sound", soundRefJson(identity.sound.get())},

@@ -190,6 +190,9 @@ int runRun(const std::vector<std::string>& args) {
         ok = false;
       }
     });
+    if (frame == options->desyncAt && view.model.controlled) {
+      view.model.controlled->pose.position[0] += 0.001f;
+    }
     if (net) net->game->afterStep(view);
     for (const std::string& news : std::exchange(view.news, {})) {
       std::fprintf(stderr, "vev-scene run: %s\n", news.c_str());

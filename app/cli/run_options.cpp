@@ -47,6 +47,9 @@ void describeOptions(ArgumentParser& parser, RunOptions& options) {
   parser.option("--key", textInto(options.net.gameKey));
   parser.option("--player", textInto(options.net.player));
   parser.option("--net-faults", textInto(options.net.faults));
+  parser.option("--desync-at", [&options](const std::string& value) {
+    return parseWhole(value, 1, kMaxFrames, options.desyncAt);
+  });
   parser.option("--camera", [&options](const std::string& value) {
     int node = 0;
     if (!parseCamera(value, node)) return false;

@@ -29,6 +29,9 @@ struct RunOptions {
   // the camera the scene starts with.
   std::optional<int> cameraNode;
   NetOptions net;  // --host [PORT], --join HOST[:PORT], --key WORD, --player NAME
+  // --desync-at: after this frame's step the controlled craft is moved by a millimetre on this
+  // side alone, so that a network game falls out of sync (for its tests); 0: never.
+  std::int64_t desyncAt = 0;
 };
 
 // The options of `run [--demo] [FILE...] --frames N [--keys SCRIPT] [--png-every K --png-prefix
