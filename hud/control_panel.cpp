@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "hud/hud.h"
-#include "render/hud_primitives.h"
+#include "hud/item_params.h"
+#include "sim/node_kind.h"
 
 namespace vev {
 namespace {
@@ -32,22 +33,43 @@ std::array<LabelledChannel, 10> labelledChannels(const BodyState& body) {
   }};
 }
 
-void appendChannelLines(const BodyState& body, std::vector<std::string>& lines) {
+void appendChannelLines(const BodyState& body, std::vector<PanelLine>& lines) {
   for (const LabelledChannel& item : labelledChannels(body)) {
     if (item.channel.increaseKey == 0) continue;
-    lines.push_back(std::string(item.label) + keyName(item.channel.increaseKey) + " " +
-                    keyName(item.channel.decreaseKey));
+    lines.push_back({std::string(item.label) + keyName(item.channel.increaseKey) + " " +
+                         keyName(item.channel.decreaseKey),
+                     kPanelColour});
   }
+}
+
+// The key list the craft's file writes for a player, in the colours it gives; those without a
+// colour are not drawn, as with every HUD item.
+std::vector<PanelLine> helpLines(const Identity& controlled) {
+  std::vector<PanelLine> lines;
+  for (const SceneNode* node = controlled.nodes.get(); node; node = node->next.get()) {
+    if (isKind(*node, "HELPSTRING") && node->shape) {
+      lines.push_back({node->name, diffuseColour(*node->shape)});
+    }
+  }
+  return lines;
+}
+
+bool writesHelp(const Identity& controlled) {
+  for (const SceneNode* node = controlled.nodes.get(); node; node = node->next.get()) {
+    if (isKind(*node, "HELPSTRING")) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-std::vector<std::string> controlPanelLines(const Identity& controlled) {
-  std::vector<std::string> lines;
+std::vector<PanelLine> controlPanelLines(const Identity& controlled) {
+  if (writesHelp(controlled)) return helpLines(controlled);
+  std::vector<PanelLine> lines;
   appendChannelLines(controlled.body, lines);
   for (const SceneNode* node = controlled.nodes.get(); node; node = node->next.get()) {
     if (!node->body) continue;
-    lines.push_back(node->name);
+    lines.push_back({node->name, kPanelColour});
     appendChannelLines(*node->body, lines);
   }
   return lines;
@@ -57,8 +79,8 @@ void drawControlPanel(const Identity* controlled, bool show, const Pose* camera,
                       const HudView& view) {
   if (!show || !controlled) return;
   int row = 0;
-  for (std::string& line : controlPanelLines(*controlled)) {
-    drawStrokeText(line, kPanelColour, row++, 0, view, camera, nullptr);
+  for (PanelLine& line : controlPanelLines(*controlled)) {
+    drawStrokeText(line.text, line.colour, row++, 0, view, camera, nullptr);
   }
 }
 

@@ -142,8 +142,8 @@ void noteDoesNothing(SceneReader& reader, int line, const SceneNode& node,
   if (isHudItemKind(node.kind) && node.kind != "RADAR" && !node.shape) {
     reader.note(line, named + " has no `color`, so it is not drawn");
   }
-  if (node.kind == "HUDSTRING" && node.name.empty()) {
-    reader.note(line, "HUDSTRING has no `text`, so it shows nothing");
+  if ((node.kind == "HUDSTRING" || node.kind == "HELPSTRING") && node.name.empty()) {
+    reader.note(line, node.kind + " has no `text`, so it shows nothing");
   }
   if (node.kind == "LASERCANNON" && node.body && node.body->activateKey != 0 &&
       node.body->fireKey == 0) {

@@ -41,6 +41,7 @@ constexpr SectionKeyword kSectionKeywords[] = {
     {"LASERCANNON", readLaserCannonSection},
     {"EXPLOSION", readExplosionSection},
     {"HUDSTRING", readHudItemSection},
+    {"HELPSTRING", readHudItemSection},
     {"RANGE", readHudItemSection},
     {"NAME", readHudItemSection},
     {"NAME2", readHudItemSection},

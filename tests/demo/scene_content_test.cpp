@@ -43,7 +43,7 @@ TEST_F(DemoScene, PlayerCraftCarriesEveryHudItemKind) {
   const auto kinds = kindsOf(*player());
   for (const char* kind :
        {"SPEEDMETER", "RADAR", "CIRCUL", "INDICATOR", "DAMAGE", "HUDQUAD", "HUDLINE", "HEADING",
-        "INCLINATION", "TEAM", "NAME", "NAME2", "NAME3", "RANGE", "HUDSTRING"}) {
+        "INCLINATION", "TEAM", "NAME", "NAME2", "NAME3", "RANGE", "HUDSTRING", "HELPSTRING"}) {
     EXPECT_TRUE(kinds.count(kind)) << "the player's HUD has no " << kind;
   }
   // The four names, the target's speed, damage, bearing and elevation follow the target.

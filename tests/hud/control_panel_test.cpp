@@ -14,6 +14,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+Lines texts(const std::vector<PanelLine>& lines) {
+  Lines out;
+  for (const PanelLine& line : lines) out.push_back(line.text);
+  return out;
+}
+
 TEST(KeyName, LettersDigitsFunctionKeysKeypadAndTheNamedKeys) {
   const std::pair<int, const char*> cases[] = {
       {32, "32"},       {16, "SHIFT"},    {84, "T"},        {110, "NUN DEL"}, {65, "A"},
@@ -44,7 +50,7 @@ TEST(ControlPanel, ListsTheCraftsChannelsThenEachNodeWithABody) {
   wing.body = std::make_unique<BodyState>();
   wing.body->spin[2] = {46, 34};
   wing.body->translation[0] = {87, 83};
-  EXPECT_EQ(controlPanelLines(hud.controlled),
+  EXPECT_EQ(texts(controlPanelLines(hud.controlled)),
             (Lines{"ROT X-UP CURS DWN CURS", "CARRIL-Q 0", "gear", "wing", "TRANSLAT X-W S",
                    "OPT3-DEL PG DN"}));
 }
@@ -52,8 +58,23 @@ TEST(ControlPanel, ListsTheCraftsChannelsThenEachNodeWithABody) {
 TEST(ControlPanel, JetThrottleFromASceneFile) {
   HudSceneFiles files;
   ASSERT_TRUE(files.load("throttle-craft.zsf"));
-  EXPECT_EQ(controlPanelLines(*files.model.scene),
+  EXPECT_EQ(texts(controlPanelLines(*files.model.scene)),
             (Lines{"ROT Y-LFT CURS RGH CURS", "engine", "OPT 1-T B"}));
+}
+
+// A craft whose file writes its key list shows that list alone, in the items' colours; an item
+// without a colour is not drawn.
+TEST(ControlPanel, AWrittenKeyListTakesThePlaceOfTheChannels) {
+  HudScene hud;
+  hud.controlled.body.rotation[0] = {38, 40};
+  SceneNode& fly = hud.addItem("HELPSTRING");
+  fly.name = "FLY  ARROWS";
+  fly.shape->diffuse = {1.0f, 0.6f, 0.1f, 1.0f};
+  hud.addItem("HELPSTRING").shape.reset();
+  hud.addItem("HELPSTRING").name = "FIRE  SPACE";
+  const std::vector<PanelLine> lines = controlPanelLines(hud.controlled);
+  EXPECT_EQ(texts(lines), (Lines{"FLY  ARROWS", "FIRE  SPACE"}));
+  EXPECT_FLOAT_EQ(lines[0].colour.green, 0.6f);
 }
 
 }  // namespace
