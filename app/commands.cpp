@@ -114,7 +114,8 @@ std::span<const Command> commands() {
 }
 
 const Command* findCommand(int id) {
-  const auto found = std::ranges::find(kCommands, id, &Command::id);
+  const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                  [id](const Command& command) { return command.id == id; });
   return found == std::end(kCommands) ? nullptr : &*found;
 }
 

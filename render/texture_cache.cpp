@@ -13,12 +13,11 @@ bool hasImage(const TextureEntry& entry) {
   return entry.rgbPixels.size() >= stride * static_cast<std::size_t>(entry.imageHeight);
 }
 
+// Rows are padded to four bytes, as a bitmap's are. Only the settings and formats that WebGL
+// also takes: there the unpack row length and skips do not exist (GL's defaults hold).
 void upload(const TextureEntry& entry) {
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-  glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-  glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-  glTexImage2D(GL_TEXTURE_2D, 0, 3, entry.imageWidth, entry.imageHeight, 0, GL_RGB,
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, entry.imageWidth, entry.imageHeight, 0, GL_RGB,
                GL_UNSIGNED_BYTE, entry.rgbPixels.data());
 }
 
@@ -49,7 +48,10 @@ bool TextureCache::bind(const TextureList& textures, const TextureEntry& entry,
   }
   uploaded.revision = entry.revision;
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, settings.clampTextures ? GL_CLAMP : GL_REPEAT);
+  // With nearest filtering, clamping to the edge picks the texels GL_CLAMP picks, and WebGL has
+  // only the former.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T,
+                  settings.clampTextures ? GL_CLAMP_TO_EDGE : GL_REPEAT);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

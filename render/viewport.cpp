@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "render/look_at.h"
+
 namespace vev {
 
 void resize(Viewport& viewport, int width, int height) {
@@ -16,7 +18,6 @@ void resize(Viewport& viewport, int width, int height) {
   gluPerspective(kDefaultFov, viewport.aspect, kNearPlane, kFarPlane);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
-  glDrawBuffer(GL_BACK);
   glEnable(GL_DEPTH_TEST);
 }
 
@@ -47,10 +48,7 @@ void setCamera(const Viewport& viewport, const Pose& camera, std::optional<Pose>
   glLoadIdentity();
   gluPerspective(camera.zoom, viewport.aspect, kNearPlane, kFarPlane);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  const Vec3& eye = camera.position;
-  const Vec3 centre = eye + camera.tangent;
-  const Vec3& up = camera.normal;
-  gluLookAt(eye[0], eye[1], eye[2], centre[0], centre[1], centre[2], up[0], up[1], up[2]);
+  multiplyLookAt(camera.position, camera.position + camera.tangent, camera.normal);
   viewerPose = camera;
 }
 

@@ -1,10 +1,12 @@
 #include "scenefile/number_conversion.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
-#include <system_error>
+#include <string>
+
+#include "model/c_locale_scope.h"
 
 namespace vev {
 
@@ -30,67 +32,48 @@ bool readSign(std::string_view text, std::size_t& at) {
   return text[at++] == '-';
 }
 
-// A decimal real as `text` spells it at `start` (after the sign): where it ends, and the power
-// of ten of its first significant digit, which tells an overflow from an underflow.
+// A decimal real as `text` spells it at `start` (after the sign): where it ends.
 struct DecimalSpan {
   std::size_t end = 0;
   bool hasDigits = false;
-  std::int64_t leadingPower = 0;
 };
+
+std::size_t skipDigits(std::string_view text, std::size_t at) {
+  while (at < text.size() && isDigit(text[at])) ++at;
+  return at;
+}
 
 DecimalSpan scanDecimal(std::string_view text, std::size_t start) {
   DecimalSpan span;
-  std::size_t at = start;
-  std::int64_t integerDigits = 0;
-  bool significant = false;
-  for (; at < text.size() && isDigit(text[at]); ++at) {
-    significant = significant || text[at] != '0';
-    if (significant) ++integerDigits;
-    span.hasDigits = true;
-  }
-  span.leadingPower = integerDigits - 1;
+  std::size_t at = skipDigits(text, start);
+  span.hasDigits = at > start;
   if (at < text.size() && text[at] == '.') {
-    ++at;
-    std::int64_t power = -1;
-    for (; at < text.size() && isDigit(text[at]); ++at, --power) {
-      if (!significant && text[at] != '0') {
-        significant = true;
-        span.leadingPower = power;
-      }
-      span.hasDigits = true;
-    }
+    const std::size_t fraction = at + 1;
+    at = skipDigits(text, fraction);
+    span.hasDigits = span.hasDigits || at > fraction;
   }
   span.end = at;
   if (!span.hasDigits || at >= text.size() || (text[at] != 'e' && text[at] != 'E')) return span;
   std::size_t exponentAt = at + 1;
-  const bool negative = readSign(text, exponentAt);
-  if (exponentAt >= text.size() || !isDigit(text[exponentAt])) return span;
-  std::int64_t exponent = 0;
-  constexpr std::int64_t kExponentCap = 1'000'000;
-  for (; exponentAt < text.size() && isDigit(text[exponentAt]); ++exponentAt) {
-    exponent = std::min(kExponentCap, exponent * 10 + (text[exponentAt] - '0'));
-  }
-  span.leadingPower += negative ? -exponent : exponent;
-  span.end = exponentAt;
+  readSign(text, exponentAt);
+  const std::size_t exponentEnd = skipDigits(text, exponentAt);
+  if (exponentEnd > exponentAt) span.end = exponentEnd;
   return span;
 }
 
 constexpr double kLargestReal = std::numeric_limits<float>::max();
 
-// The magnitude of the real at the start of the token in double precision, infinite beyond
-// even that, and whether it is negative.
+// The magnitude of the real at the start of the token in double precision, correctly rounded,
+// infinite beyond even that, and whether it is negative.
 double realMagnitude(std::string_view token, bool& negative) {
   std::size_t at = skipSpace(token, 0);
   negative = readSign(token, at);
   const DecimalSpan span = scanDecimal(token, at);
   if (!span.hasDigits) return 0.0;
-  double value = 0.0;
-  const std::from_chars_result read =
-      std::from_chars(token.data() + at, token.data() + span.end, value);
-  if (read.ec == std::errc::result_out_of_range) {
-    value = span.leadingPower > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-  }
-  return value;
+  // Only the decimal number that was scanned, so "inf", "nan" and hexadecimal never reach strtod.
+  const std::string digits(token.substr(at, span.end - at));
+  const CLocaleScope cLocale;
+  return std::strtod(digits.c_str(), nullptr);
 }
 
 }  // namespace

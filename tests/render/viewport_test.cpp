@@ -1,9 +1,13 @@
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <random>
 
 #include "gl_test_context.h"
+#include "render/look_at.h"
 #include "render/viewport.h"
 
 namespace vev::test {
@@ -91,6 +95,33 @@ TEST_F(ViewportTest, CameraLooksAlongItsTangentWithNormalUp) {
   glEnd();
   EXPECT_EQ(pixel(kWidth / 2, 10)[0], 255);
   EXPECT_EQ(pixel(kWidth / 2, kHeight - 10)[0], 0);
+}
+
+std::array<float, 16> modelview() {
+  std::array<float, 16> matrix{};
+  glGetFloatv(GL_MODELVIEW_MATRIX, matrix.data());
+  return matrix;
+}
+
+// The pictures keep their pixels only if our look-at gives GLU's matrix to the bit: cameras
+// far out and near, up not at right angles to the view, and a view along up (no side).
+TEST_F(ViewportTest, LookAtGivesGlusMatrixBitForBit) {
+  std::mt19937 random(22);
+  std::uniform_real_distribution<float> coordinate(-3000.0f, 3000.0f);
+  std::uniform_real_distribution<float> direction(-1.0f, 1.0f);
+  for (int i = 0; i < 2000; ++i) {
+    const Vec3 eye{coordinate(random), coordinate(random) / 1000.0f, coordinate(random)};
+    Vec3 centre{eye[0] + direction(random), eye[1] + direction(random), eye[2]};
+    Vec3 up{direction(random), direction(random), direction(random)};
+    if (i % 100 == 0) centre = eye + up;
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(eye[0], eye[1], eye[2], centre[0], centre[1], centre[2], up[0], up[1], up[2]);
+    const std::array<float, 16> expected = modelview();
+    glLoadIdentity();
+    multiplyLookAt(eye, centre, up);
+    ASSERT_EQ(modelview(), expected) << "camera " << i;
+  }
 }
 
 }  // namespace

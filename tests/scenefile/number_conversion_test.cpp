@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <clocale>
 #include <cstdint>
+#include <cstdlib>
 #include <ostream>
 #include <string>
+
+#include "tests/hud/comma_locale.h"
 
 namespace vev {
 namespace {
@@ -61,6 +65,24 @@ INSTANTIATE_TEST_SUITE_P(
                       RealCase{"-infinity", 0.0f}, RealCase{"nan", 0.0f}, RealCase{"0x1p3", 0.0f},
                       RealCase{"1e39", FLT_MAX}, RealCase{"-1e400", -FLT_MAX},
                       RealCase{"1e-400", 0.0f}, RealCase{"0.000001e-320", 0.0f}));
+
+// Reals are rounded once, correctly, to double and then to float (as the compiler rounds a
+// literal), also in a locale whose decimal point is a comma.
+TEST(RealRounding, IsExactInEveryLocale) {
+  const std::string locales = test::commaLocaleDirectory();
+  ASSERT_FALSE(locales.empty()) << "localedef could not build " << test::kCommaLocale;
+  setenv("LOCPATH", locales.c_str(), 1);
+  ASSERT_NE(std::setlocale(LC_NUMERIC, test::kCommaLocale), nullptr);
+  EXPECT_EQ(parseReal("0.1"), static_cast<float>(0.1));
+  EXPECT_EQ(parseReal("2,5"), 2.0f);
+  EXPECT_EQ(parseReal("1.00000005960464477539062500001"),
+            static_cast<float>(1.00000005960464477539062500001));
+  EXPECT_EQ(parseReal("123456789012345678901234567890e-20"),
+            static_cast<float>(123456789012345678901234567890e-20));
+  EXPECT_EQ(parseReal("3.40282346638528859811704183484516925440e+38"), FLT_MAX);
+  std::setlocale(LC_NUMERIC, "C");
+  unsetenv("LOCPATH");
+}
 
 TEST(IntegerNarrowing, SaturatesAtTheSixteenBitLimits) {
   EXPECT_EQ(saturateToInt16(40000), 32767);
