@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "model/inline_vector.h"
 #include "model/vector3.h"
 
 namespace vev {
@@ -21,9 +22,9 @@ struct PolygonVertex {
 
 // One drawable face in world space, built from a node every frame its node is dirty.
 struct Polygon {
-  std::vector<PolygonVertex> vertices;  // in drawing order
-  int outline = 0;                      // always drawn as a closed line loop
-  int blend = 0;                        // translucent
+  InlineVector<PolygonVertex, 4> vertices;  // in drawing order
+  int outline = 0;                          // always drawn as a closed line loop
+  int blend = 0;                            // translucent
   int textured = 0;
   int smooth = 0;     // colours interpolated in smooth shading
   int visible = 0;    // recomputed every frame by the range and view tests
