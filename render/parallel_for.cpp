@@ -12,10 +12,42 @@ namespace {
 
 constexpr unsigned kMostThreads = 4;  // beyond this the work of one frame no longer pays a thread
 
+// Joins the helpers however the caller's scope is left (std::jthread is missing in the browser
+// build's library).
+class Helpers {
+ public:
+  Helpers() = default;
+  Helpers(const Helpers&) = delete;
+  Helpers& operator=(const Helpers&) = delete;
+  ~Helpers() { joinAll(); }
+
+  template <typename Work>
+  void start(const Work& work) {
+    threads_.emplace_back(work);
+  }
+  void joinAll() {
+    for (std::thread& thread : threads_) {
+      if (thread.joinable()) thread.join();
+    }
+  }
+
+ private:
+  std::vector<std::thread> threads_;
+};
+
+// The browser build has no threads: a thread would fail to start there.
+unsigned usableCores() {
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+  return 1;
+#else
+  return std::thread::hardware_concurrency();
+#endif
+}
+
 }  // namespace
 
 void parallelFor(std::size_t count, const std::function<void(std::size_t)>& work) {
-  const unsigned cores = std::clamp(std::thread::hardware_concurrency(), 1u, kMostThreads);
+  const unsigned cores = std::clamp(usableCores(), 1u, kMostThreads);
   const std::size_t threads = std::min<std::size_t>(cores, count);
   if (threads <= 1) {
     for (std::size_t i = 0; i < count; ++i) work(i);
@@ -35,10 +67,10 @@ void parallelFor(std::size_t count, const std::function<void(std::size_t)>& work
       }
     }
   };
-  std::vector<std::jthread> helpers;
-  for (std::size_t t = 1; t < threads; ++t) helpers.emplace_back(drain);
+  Helpers helpers;
+  for (std::size_t t = 1; t < threads; ++t) helpers.start(drain);
   drain();
-  helpers.clear();
+  helpers.joinAll();
   if (failure) std::rethrow_exception(failure);
 }
 
