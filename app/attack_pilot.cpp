@@ -16,7 +16,11 @@ constexpr float kSlowest = 0.3f;     // the throttle it never goes below, so it 
 constexpr float kFireCone = 4.0f;    // degrees off a cannon's line within which it fires
 constexpr float kBreakOff = 2.0f;    // times the sum of two craft's sizes: nearer, it turns away
 constexpr float kForesight = 1.0f;   // seconds over which it foresees a pass
-constexpr float kClearance = 3.0f;   // metres beside a craft that a shot must keep
+// A player's craft: the share of the break-off distance its pass is counted at (so it is dodged
+// from farther), and the seconds of foresight while it closes in faster than this craft.
+constexpr float kPlayerShare = 0.45f;
+constexpr float kRammedForesight = 2.0f;
+constexpr float kClearance = 3.0f;        // metres beside a craft that a shot must keep
 constexpr float kClearanceGrowth = 0.1f;  // and more per metre along the line of fire
 constexpr float kLoiter = 300.0f;         // metres from a wreck within which it circles
 constexpr float kShotReach = 800.0f;      // metres a shot may fly on past its target
@@ -51,7 +55,8 @@ float sizeOf(const Identity& craft, const Traffic& traffic) {
 
 // Where the pilot turns to when the closest pass it foresees with another craft comes within
 // kBreakOff times their sizes: away from the point of closest approach.
-std::optional<Vec3> breakOffDirection(const Identity& craft, const Traffic& traffic) {
+std::optional<Vec3> breakOffDirection(const Identity& craft, const Traffic& traffic,
+                                      const Players& players) {
   const float ownSize = sizeOf(craft, traffic);
   std::optional<Vec3> away;
   float worst = 1.0f;
@@ -60,13 +65,19 @@ std::optional<Vec3> breakOffDirection(const Identity& craft, const Traffic& traf
     const Vec3 offset = other->pose.position - craft.pose.position;
     const Vec3 closing = other->motion.velocity - craft.motion.velocity;
     const float speed = dot(closing, closing);
+    // A player flies faster than the pilot's craft: turning away at the last moment cannot take
+    // a slow craft out of a fast one's path, so a player's craft closing in is dodged earlier.
+    const bool player = std::find(players.begin(), players.end(), other) != players.end();
+    const bool rammed =
+        player && dot(other->motion.velocity, -1.0f * offset) > dot(craft.motion.velocity, offset);
+    const float foresight = rammed ? kRammedForesight : kForesight;
     const float when =
-        speed > 0.0f ? std::clamp(-dot(offset, closing) / speed, 0.0f, kForesight) : 0.0f;
+        speed > 0.0f ? std::clamp(-dot(offset, closing) / speed, 0.0f, foresight) : 0.0f;
     Vec3 nearest = offset + when * closing;
     // Craft side by side that keep their distance fly on, unless they already touch.
     const float sizes = ownSize + otherSize;
     if (dot(offset, closing) >= 0.0f && length(offset) > sizes) continue;
-    const float share = length(nearest) / (kBreakOff * sizes);
+    const float share = length(nearest) / (kBreakOff * sizes) * (player ? kPlayerShare : 1.0f);
     if (share >= worst) continue;
     worst = share;
     if (dot(nearest, nearest) < 1e-6f) nearest = craft.pose.normal;
@@ -155,7 +166,7 @@ void pressAttackKeys(Identity& craft, const Players& players, const Traffic& tra
   releasePilotKeys(craft);
   const Identity* opponent = opponentOf(craft, players);
   if (opponent && craft.target != opponent) pressTargetKey(craft, craft.keys);
-  if (const std::optional<Vec3> away = breakOffDirection(craft, traffic)) {
+  if (const std::optional<Vec3> away = breakOffDirection(craft, traffic, players)) {
     pressSteeringKeys(craft, *away, frameStep, craft.keys);
     pressThrottleKeys(craft, dot(*away, craft.pose.tangent) > 0.0f ? 1.0f : kSlowest, craft.keys);
     return;

@@ -54,7 +54,7 @@ TEST_F(AttackPilot, OthersCloseInAndFireOnThePlayerOnlyWhenAttacking) {
   EXPECT_GT(damaged, 0) << "the player took hits";
 }
 
-// A golden-bird whose arrow keys are swapped in its file, flown against the player 100 m to its
+// A golden-bird whose arrow keys are swapped in its file, flown against the player 300 m to its
 // right: it turns to face the player all the same.
 TEST(AttackPilotKeys, ACraftWithSwappedTurnKeysStillTurnsTowardsItsTarget) {
   std::ifstream original(std::string(VEV_SOURCE_DIR) + "/sw/golden-bird.ssp.zsf");
@@ -81,7 +81,7 @@ TEST(AttackPilotKeys, ACraftWithSwappedTurnKeysStillTurnsTowardsItsTarget) {
       loadSceneFile(std::string(VEV_SOURCE_DIR) + "/sw/m-bird.ssp.zsf", view.model, assets));
   ASSERT_TRUE(loadSceneFile((dir / "hunter.zsf").string(), view.model, assets));
   Identity& hunter = *view.model.scene->next;
-  translateIdentity(hunter, 0.0f, 0.0f, -100.0f);
+  translateIdentity(hunter, 0.0f, 0.0f, -300.0f);
   view.settings.attack = 1;
   float nearestAim = 180.0f;
   for (int frame = 0; frame < 150; ++frame) {
