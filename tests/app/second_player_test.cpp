@@ -13,13 +13,20 @@ namespace {
 
 constexpr std::size_t kFire = 32;  // space
 
-TEST(SecondPlayerTest, TheSecondMBirdFliesOnTheSecondKeysUntilItsPlayerLeaves) {
-  ViewState view(std::make_unique<SilentSoundLibrary>());
+// The demonstration restarted in `view`, and the inputs of the frame at which the second player
+// joins under the attack pilot.
+FrameInputs joinGameForTwo(ViewState& view) {
   view.dataDir = VEV_SOURCE_DIR;
   applyGameCommand(view, GameCommand(GameCommand::Kind::restart));
   FrameInputs inputs;
   inputs.commands.emplace_back(GameCommand::Kind::secondPlayerJoins);
   inputs.commands.emplace_back(GameCommand::Kind::pilot, std::string(), true);
+  return inputs;
+}
+
+TEST(SecondPlayerTest, TheSecondMBirdFliesOnTheSecondKeysUntilItsPlayerLeaves) {
+  ViewState view(std::make_unique<SilentSoundLibrary>());
+  FrameInputs inputs = joinGameForTwo(view);
   inputs.secondKeys[kFire] = 1;
   stepGame(view, inputs);
   Identity* second = secondPlayerCraft(view.model);
@@ -44,11 +51,7 @@ TEST(SecondPlayerTest, TheSecondMBirdFliesOnTheSecondKeysUntilItsPlayerLeaves) {
 // opponents go for the second player's.
 TEST(SecondPlayerTest, TheAttackPilotGoesForTheNearerPlayer) {
   ViewState view(std::make_unique<SilentSoundLibrary>());
-  view.dataDir = VEV_SOURCE_DIR;
-  applyGameCommand(view, GameCommand(GameCommand::Kind::restart));
-  FrameInputs inputs;
-  inputs.commands.emplace_back(GameCommand::Kind::secondPlayerJoins);
-  inputs.commands.emplace_back(GameCommand::Kind::pilot, std::string(), true);
+  FrameInputs inputs = joinGameForTwo(view);
   stepGame(view, inputs);
   translateIdentity(*view.model.controlled, 0.0f, 3000.0f, 0.0f);
   const Identity* second = secondPlayerCraft(view.model);
