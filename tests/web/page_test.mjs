@@ -1,15 +1,16 @@
 // The page in headless Chromium, driven over the DevTools protocol: the demonstration held at
 // frame 50, the up arrow pressed, held again at frame 100; its checksum must be the desktop's at
-// that frame and its picture the desktop's render of it. A browser without WebGL and a blocked
-// vev.data must each be told on the page.
-// Usage: node page_test.mjs PAGE_URL NATIVE_PNG NATIVE_CHECKSUM OUT_DIR
+// that frame and its picture the desktop's render of it. Then the page loses focus, which lets the
+// arrow go, and at frame 110 the checksum must again be the desktop's. A browser without WebGL
+// and a blocked vev.data must each be told on the page.
+// Usage: node page_test.mjs PAGE_URL NATIVE_PNG NATIVE_CHECKSUM_100 NATIVE_CHECKSUM_110 OUT_DIR
 import { spawn } from "node:child_process";
 import { mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { inflateSync } from "node:zlib";
 
-const [pageUrl, nativePng, nativeChecksum, outDir] = process.argv.slice(2);
+const [pageUrl, nativePng, nativeChecksum100, nativeChecksum110, outDir] = process.argv.slice(2);
 const width = 800;
 const height = 600;
 // A pixel differs when a channel is off by more than this: the two GL implementations round
@@ -175,9 +176,10 @@ async function navigate(page, url) {
                       "document.readyState !== 'loading'", url);
 }
 
-// Frame 100 of the attack pilot's fight, the up arrow pressed from frame 51 on, as the desktop's
-// vev-scene flies it from the key script "51 down 38".
-async function flyToFrame100(browser) {
+// The attack pilot's fight with the up arrow pressed from frame 51 to 100, as the desktop's
+// vev-scene flies it from the key script "51 down 38" and "101 up 38": the checksum and picture
+// at frame 100, the checksum at frame 110.
+async function flyWithUpArrow(browser) {
   const page = await browser.openPage();
   await page("Emulation.setDeviceMetricsOverride",
              { width, height, deviceScaleFactor: 1, mobile: false });
@@ -187,14 +189,18 @@ async function flyToFrame100(browser) {
   await page("Input.dispatchKeyEvent", { type: "rawKeyDown", ...key });
   await evaluate(page, "Module._vev_hold_at(shell, 100)");
   await waitFor(page, "Module._vev_steps_taken(shell) === 100", "frame 100");
-  const checksum = await evaluate(page, "UTF8ToString(Module._vev_checksum(shell))");
+  const checksum100 = await evaluate(page, "UTF8ToString(Module._vev_checksum(shell))");
   const frameMs = await evaluate(page, "Module._vev_mean_frame_ms(shell)");
   // The page's own overlays are not part of the picture compared.
   await evaluate(page, "for (const id of ['toolbar', 'status']) " +
                        "document.getElementById(id).style.display = 'none'");
   await new Promise((resolve) => setTimeout(resolve, 200));
   const { data } = await page("Page.captureScreenshot", { format: "png" });
-  return { checksum, frameMs, screenshot: Buffer.from(data, "base64") };
+  await evaluate(page, "window.dispatchEvent(new FocusEvent('blur'))");
+  await evaluate(page, "Module._vev_hold_at(shell, 110)");
+  await waitFor(page, "Module._vev_steps_taken(shell) === 110", "frame 110");
+  const checksum110 = await evaluate(page, "UTF8ToString(Module._vev_checksum(shell))");
+  return { checksum100, checksum110, frameMs, screenshot: Buffer.from(data, "base64") };
 }
 
 async function messageOf(browser, url, blocked = []) {
@@ -217,14 +223,17 @@ function check(condition, failure) {
 
 const browser = new Browser([]);
 try {
-  const flown = await flyToFrame100(browser);
+  const flown = await flyWithUpArrow(browser);
   writeFileSync(join(outDir, "chromium-frame-100.png"), flown.screenshot);
   const share = differingShare(decodePng(flown.screenshot), decodePng(readFileSync(nativePng)));
-  console.log(`page: frame 100 checksum ${flown.checksum}, ${(share * 100).toFixed(2)} % of ` +
+  console.log(`page: frame 100 checksum ${flown.checksum100}, ${(share * 100).toFixed(2)} % of ` +
               `pixels differ from the desktop's render; the page's work ${flown.frameMs.toFixed(1)} ms ` +
               "a stepped frame");
-  check(flown.checksum === nativeChecksum,
-        `frame 100 has checksum ${flown.checksum}, the desktop's ${nativeChecksum}`);
+  check(flown.checksum100 === nativeChecksum100,
+        `frame 100 has checksum ${flown.checksum100}, the desktop's ${nativeChecksum100}`);
+  check(flown.checksum110 === nativeChecksum110,
+        `after the lost focus, frame 110 has checksum ${flown.checksum110}, the desktop's ` +
+        nativeChecksum110);
   check(share <= mostDifferingShare, `${(share * 100).toFixed(2)} % of pixels differ`);
   const blocked = await messageOf(browser, pageUrl, ["*vev.data"]);
   check(/vev\.data\) could not be downloaded/.test(blocked), `blocked vev.data told: ${blocked}`);
