@@ -28,6 +28,16 @@ std::string loadedNews(std::string_view what, const Identity& identity, std::str
   return news;
 }
 
+std::string whyNoCraft(std::string_view path) {
+  const std::string native = nativePath(path);
+  const std::string notAFile = notAFileMessage(native);
+  if (!notAFile.empty()) return notAFile;
+  std::error_code error;
+  if (!std::filesystem::exists(native, error)) return "does not exist";
+  if (!openRegularStream(native)) return "cannot be read";
+  return "holds no craft";
+}
+
 }  // namespace
 
 std::string toldName(const Identity& identity) {
@@ -66,9 +76,7 @@ std::string flyingNews(const Identity& identity, std::string_view path, const Lo
 }
 
 std::string noCraftNews(std::string_view path) {
-  const std::string notAFile = notAFileMessage(nativePath(path));
-  return "Cannot fly " + fileNameOf(path) + ": it " +
-         (notAFile.empty() ? "holds no craft" : notAFile);
+  return "Cannot fly " + fileNameOf(path) + ": it " + whyNoCraft(path);
 }
 
 std::string silentSoundsNews(std::string_view file, const std::vector<int>& lines) {

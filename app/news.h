@@ -34,7 +34,8 @@ std::string reloadedNews(const Identity& identity, std::string_view path, const 
 std::string rereadNews(std::string_view path);
 // "Flying NAME from FILE", told as for an added file.
 std::string flyingNews(const Identity& identity, std::string_view path, const LoadReport& report);
-// "Cannot fly FILE: it holds no craft", or "it is a named pipe, not a file" and the like.
+// "Cannot fly FILE: it holds no craft", or "it does not exist", "it is a named pipe, not a file"
+// and the like.
 std::string noCraftNews(std::string_view path);
 // "the scene names more than 100 sounds; FILE:LINE is silent", or "FILE:LINE and N more are
 // silent" for several lines.

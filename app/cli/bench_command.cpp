@@ -191,6 +191,7 @@ int runBench(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene bench: cannot create an offscreen GL context\n");
     return 1;
   }
+  if (options->demo && !demoFolderHere("bench")) return 1;
   ViewState view(std::make_unique<SilentSoundLibrary>());
   const bool loaded = loadRunScene(view, options->demo, options->files);
   addCraftCopies(view, options->demo ? demoCraftFiles() : options->files, options->craft);

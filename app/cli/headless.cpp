@@ -10,6 +10,13 @@
 
 namespace vev {
 
+bool demoFolderHere(const char* command) {
+  if (holdsDemoScene({})) return true;
+  std::fprintf(stderr, "vev-scene %s: no sw/ folder here: --demo reads the demonstration from it\n",
+               command);
+  return false;
+}
+
 bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& files) {
   if (!demo) {
     const bool allLoaded = loadSceneFiles(view, files);
@@ -19,10 +26,6 @@ bool loadRunScene(ViewState& view, bool demo, const std::vector<std::string>& fi
   const auto unreadable = [](const std::string& path) {
     std::fprintf(stderr, "Could Not read texture: %s\n", path.c_str());
   };
-  if (!holdsDemoScene({})) {
-    std::fprintf(stderr, "vev-scene: no sw/ folder here: --demo reads the demonstration from it\n");
-    return false;
-  }
   SceneAssets assets = view.assets(unreadable);
   loadDemoScene(view.model, assets);
   bool allAdded = true;

@@ -136,6 +136,7 @@ int runNetBench(const std::vector<std::string>& args) {
     std::fprintf(stderr, "vev-scene bench: %s\n", error.c_str());
     return 2;
   }
+  if (!demoFolderHere("bench")) return 1;
   std::printf("%-18s %8s %8s %16s\n", "added latency (ms)", "delay", "stalls", "bytes per frame");
   for (const int latency : options->latencies) {
     const std::optional<NetBenchRow> row = benchGame(*options, latency, error);

@@ -136,6 +136,7 @@ int runRun(const std::vector<std::string>& args) {
   if (!options->replayPath.empty() && !(replay = openReplay(options->replayPath))) return 1;
   const GameSetup setup =
       replay ? replay->setup : GameSetup{options->demo, options->files, options->attack};
+  if (setup.demo && !demoFolderHere("run")) return 1;
   bool ok = loadRunScene(view, setup.demo, setup.addFiles);
   if (replay && !sameScene(options->replayPath, *replay, view.model)) return 1;
   if (!chooseRunCamera(view.model, *options)) return 1;

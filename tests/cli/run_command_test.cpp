@@ -12,11 +12,11 @@
 #include <utility>
 
 #include "app/cli/key_script.h"
-#include "app/scene_json.h"
 #include "app/commands.h"
 #include "app/demo_scene.h"
 #include "app/frame.h"
 #include "app/game_step.h"
+#include "app/scene_json.h"
 #include "render/offscreen/offscreen_context.h"
 #include "render/viewport.h"
 #include "sound/silent_sound_library.h"
@@ -198,9 +198,14 @@ TEST(RunCommand, AReplayFliesTheRecordedFightAgainAndRefusesWhatDoesNotFit) {
 
 TEST(RunCommand, TheDemonstrationAwayFromItsFolderIsRefusedWithTheReason) {
   const ScratchFolder folder("run_nowhere");
-  const SceneRun run = runScene("run --demo --frames 3", folder.path);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("no sw/ folder here"), std::string::npos) << run.err;
+  for (const std::string command :
+       {"run --demo --frames 3 --png-every 1 --png-prefix f --json state.json", "bench --demo"}) {
+    const SceneRun run = runScene(command, folder.path);
+    EXPECT_EQ(run.status, 1) << command;
+    EXPECT_NE(run.err.find("no sw/ folder here"), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "") << command;
+  }
+  EXPECT_TRUE(fs::is_empty(folder.path)) << "nothing is flown, so nothing is written";
 }
 
 TEST(RunCommand, WritesEveryKthFrameAsAPicture) {
@@ -310,6 +315,10 @@ TEST(RunCommand, AnAuthorFliesTheirOwnCraftAloneOrInTheDemonstration) {
       state("--demo --fly '" + (folder.path / "empty.zsf").string() + "' --frames 1");
   EXPECT_EQ(unchanged["controlled"].toInt(), 0);
   EXPECT_NE(refused.find("Cannot fly empty.zsf: it holds no craft"), std::string::npos) << refused;
+  const std::string missing =
+      state("--demo --fly '" + (folder.path / "missing.zsf").string() + "' --frames 1").second;
+  EXPECT_NE(missing.find("Cannot fly missing.zsf: it does not exist"), std::string::npos)
+      << missing;
 }
 
 TEST(RunCommand, TheDemoWithAFileIsTheDemoWithTheFileAddedByTheToolbar) {
