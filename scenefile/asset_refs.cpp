@@ -10,6 +10,7 @@
 #include "scenefile/number_conversion.h"
 #include "scenefile/texture_loader.h"
 #include "scenefile/value_readers.h"
+#include "sound/sample_decoder.h"
 
 namespace vev {
 
@@ -20,32 +21,28 @@ SoundRef& createdSoundRef(std::shared_ptr<SoundRef>& slot) {
   return *slot;
 }
 
-// What the path is when it is no file ("is a named pipe, not a file"), else `otherwise`.
-std::string whyUnreadable(const std::string& path, const char* otherwise) {
+std::string whyNoSound(const std::string& path) {
   const std::string notAFile = notAFileMessage(nativePath(path));
-  return notAFile.empty() ? otherwise : notAFile;
-}
-
-// A file beside `path` whose name is the name of `path` followed by "-...": the file an author
-// meant when a texture name was cut at its first "-"; empty when there is none.
-std::string nameCutAtMinus(const std::string& path) {
-  const std::filesystem::path native(nativePath(path));
+  if (!notAFile.empty()) return notAFile;
   std::error_code error;
-  const std::string prefix = native.filename().string() + "-";
-  const std::filesystem::path folder = native.has_parent_path() ? native.parent_path() : ".";
-  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
-    const std::string name = entry.path().filename().string();
-    if (name.rfind(prefix, 0) == 0) return name;
-  }
-  return {};
+  if (!std::filesystem::exists(nativePath(path), error)) return "does not exist";
+  return "cannot be read or decoded as a sound";
 }
 
-std::string whyNoBitmap(const std::string& path) {
+// The name an author meant when a texture name was cut at its first "-": "hull-plate.bmp-1" is
+// read as the name "hull" and the mapping value "plate.bmp-1", which is no number. Empty when
+// the mapping value is a number.
+std::string nameCutAtMinus(const std::string& name, const std::string& mapping) {
+  const std::string_view written = std::string_view(mapping).substr(0, mapping.find(' '));
+  if (written.empty() || isWholeReal(written)) return {};
+  return name + "-" + std::string(written.substr(0, written.rfind('-')));
+}
+
+std::string whyNoBitmap(const std::string& path, const std::string& meant) {
   const std::string notAFile = notAFileMessage(nativePath(path));
   if (!notAFile.empty()) return notAFile;
   std::error_code error;
   if (!std::filesystem::exists(nativePath(path), error)) {
-    const std::string meant = nameCutAtMinus(path);
     if (meant.empty()) return "does not exist";
     return "does not exist: a texture name ends at its first `-`, which starts the mapping "
            "number, so `" +
@@ -57,10 +54,10 @@ std::string whyNoBitmap(const std::string& path) {
 }
 
 // Told for every line that names the file, not only the first.
-void checkTexture(SceneReader& reader, const TextureEntry& texture) {
+void checkTexture(SceneReader& reader, const TextureEntry& texture, const std::string& meant) {
   const std::string file = "file `" + texture.path + "` ";
   if (!texture.loaded) {
-    reader.noteField(file + whyNoBitmap(texture.path));
+    reader.noteField(file + whyNoBitmap(texture.path, meant));
     return;
   }
   switch (lookOf(texture.header)) {
@@ -88,12 +85,13 @@ void checkTexture(SceneReader& reader, const TextureEntry& texture) {
 void readTexture(SectionInput& input, Shape& shape) {
   const std::string fileName = input.reader.readPathUntil('-');
   shape.texturePath = inSceneDirectory(input.directory, fileName);
-  shape.mapping = saturateToInt16(readInteger(input.reader));
+  const std::string mapping = input.reader.readToken(TokenEnd::line).text;
+  shape.mapping = saturateToInt16(integerOf(input.reader, mapping));
   const TextureEntry& texture =
       addTexture(input.assets.textures, shape.texturePath, input.assets.onUnreadableTexture);
   // A file name that ran on over lines has been told as such.
   if (input.reader.reporting() && fileName.find('\n') == std::string::npos) {
-    checkTexture(input.reader, texture);
+    checkTexture(input.reader, texture, nameCutAtMinus(fileName, mapping));
   }
 }
 
@@ -102,15 +100,19 @@ void readSoundRef(SectionInput& input, std::shared_ptr<SoundRef>& slot) {
   SoundRef& ref = createdSoundRef(slot);
   switch (input.assets.sounds.registerSound(input.directory, fileName, ref)) {
     case SoundLoad::unreadable:
-      input.reader.noteField("file `" + ref.path + "` " +
-                             whyUnreadable(ref.path, "cannot be read or decoded as a sound"));
+      input.reader.noteField("file `" + ref.path + "` " + whyNoSound(ref.path));
       break;
     case SoundLoad::tableFull:
       // A fault of the whole scene rather than of the file: told apart from the findings.
       input.reader.noteSilentSound();
       break;
-    case SoundLoad::loaded:
     case SoundLoad::noDevice:
+      // Decoded all the same, so that a machine without sound tells the findings of any other.
+      if (input.reader.reporting() && !decodeSample(nativePath(ref.path))) {
+        input.reader.noteField("file `" + ref.path + "` " + whyNoSound(ref.path));
+      }
+      break;
+    case SoundLoad::loaded:
       break;
   }
 }

@@ -57,11 +57,14 @@ void readChannelValues(SceneReader& reader, ControlChannel& channel, TokenEnd la
 
 }  // namespace
 
-std::int32_t readInteger(SceneReader& reader, TokenEnd end) {
-  const Token token = reader.readToken(end);
-  const std::int32_t value = parseInteger(token.text);
-  if (reader.reporting()) checkInteger(reader, token.text, value);
+std::int32_t integerOf(SceneReader& reader, const std::string& token) {
+  const std::int32_t value = parseInteger(token);
+  if (reader.reporting()) checkInteger(reader, token, value);
   return value;
+}
+
+std::int32_t readInteger(SceneReader& reader, TokenEnd end) {
+  return integerOf(reader, reader.readToken(end).text);
 }
 
 float readReal(SceneReader& reader, TokenEnd end) {
@@ -74,8 +77,7 @@ float readReal(SceneReader& reader, TokenEnd end) {
 namespace {
 
 KeyCode keyOf(SceneReader& reader, const Token& token) {
-  const std::int32_t code = parseInteger(token.text);
-  if (reader.reporting()) checkInteger(reader, token.text, code);
+  const std::int32_t code = integerOf(reader, token.text);
   const KeyCode key = validKey(code);
   if (key != code) {
     reader.noteValue("key code " + std::to_string(code) + " is no key (keys are 1 to " +

@@ -17,6 +17,8 @@
 namespace vev {
 
 std::int32_t readInteger(SceneReader& reader, TokenEnd end = TokenEnd::line);
+// The integer of a value whose token the caller has read, told as readInteger tells it.
+std::int32_t integerOf(SceneReader& reader, const std::string& token);
 float readReal(SceneReader& reader, TokenEnd end = TokenEnd::line);
 // A key code; one that cannot index a key table is no key (0).
 KeyCode readKey(SceneReader& reader, TokenEnd end = TokenEnd::line);

@@ -5,6 +5,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/commands.h"
+#include "app/cli/printable_text.h"
 #include "app/load_findings.h"
 #include "app/news.h"
 #include "app/view_state.h"
@@ -20,11 +21,8 @@ namespace {
 
 // One line per finding, whatever bytes of the file a message quotes.
 void printFinding(const std::string& path, const LoadFinding& finding) {
-  std::string line = path + ":" + std::to_string(finding.line) + ": " + finding.message;
-  for (char& c : line) {
-    if (static_cast<unsigned char>(c) < 0x20) c = '?';
-  }
-  line += '\n';
+  std::string line =
+      printableText(path + ":" + std::to_string(finding.line) + ": " + finding.message) + '\n';
   std::fwrite(line.data(), 1, line.size(), stdout);
 }
 
@@ -36,7 +34,7 @@ bool checkSceneFile(const std::string& path, const OpenAlOptions& output) {
   LoadReport report;
   if (!loadSceneFile(path, view.model, assets, &report)) {
     const std::string notAFile = notAFileMessage(nativePath(path));
-    std::printf("%s: %s\n", path.c_str(),
+    std::printf("%s: %s\n", printableText(path).c_str(),
                 notAFile.empty() ? "cannot be opened as a scene file" : notAFile.c_str());
     return false;
   }

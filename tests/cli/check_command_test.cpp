@@ -90,17 +90,20 @@ TEST_F(CheckCommand, EachFindingIsOneLineNamingFileAndLine) {
         "10 faulty\nsecond\nname=FAULTY\nsound=missing.wav\n*WALL\nverts=0 0 0\npos=1 2\n"
         "name=lost line\n*END\n");
   write("missing-end.zsf", "10 short\nsecond\nname=SHORT\n*QUAD\n");
-  const CheckRun run = check("faulty.zsf missing-end.zsf");
+  // Bytes a terminal would obey are not passed on; a UTF-8 letter is.
+  write("raw.zsf", "10 raw\nsecond\nname=RAW\n\x9b\xff\xc3\xa9\x1b\x7f\xc2\x9bx=1\n*END\n");
+  const CheckRun run = check("faulty.zsf missing-end.zsf raw.zsf");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out,
-            "faulty.zsf:4: `sound` file `missing.wav` cannot be read or decoded as a sound\n"
+            "faulty.zsf:4: `sound` file `missing.wav` does not exist\n"
             "faulty.zsf:5: WALL has no `tang` and no `norm`, or ones of 0 0 0, so it has no axes: "
             "it collapses to a point and points nowhere\n"
             "faulty.zsf:6: keyword `verts` is not used in WALL sections\n"
             "faulty.zsf:7: `pos` expects 3 values, found 2; line 8 is read as part of it\n"
             "missing-end.zsf:4: the file ends without `*END`\n"
             "missing-end.zsf:4: QUAD without a name has fewer than three vertices and is not "
-            "drawn\n");
+            "drawn\n"
+            "raw.zsf:4: keyword `??\xc3\xa9????x` is not used in the identity header\n");
   EXPECT_EQ(run.err, "");
 }
 
@@ -152,6 +155,7 @@ TEST_F(CheckCommand, MistakesThatMakeAPartVanishAreToldWithTheirCause) {
   std::string face = "verts=";
   for (int i = 0; i < 100000; ++i) face += std::to_string(i % 7) + " " + std::to_string(i) + " 0 ";
   face.back() = '\n';
+  // Beside the file a cut texture name means: the hint names what the line says, not this one.
   write("hull-plate.bmp", bitmapBytes(4, 4, 48));
   write("wide.bmp", bitmapBytes(9000, 4, 0));
   write("cut.bmp", bitmapBytes(4, 4, 20));
@@ -172,9 +176,9 @@ TEST_F(CheckCommand, MistakesThatMakeAPartVanishAreToldWithTheirCause) {
       {head + "*QUAD\npos=1\t2 3\n*END\n",
        ":5: `pos` has a tab at column 6, but only a space "
        "separates values"},
-      {head + "*QUAD\n" + posed + "texture=hull-plate.bmp-1\n*END\n",
+      {head + "*QUAD\n" + posed + "texture=hull-side.bmp-1\n*END\n",
        "`texture` file `hull` does not exist: a texture name ends at its first `-`, which starts "
-       "the mapping number, so `hull-plate.bmp` cannot be named"},
+       "the mapping number, so `hull-side.bmp` cannot be named"},
       {head + "*QUAD\n" + posed + "texture=wide.bmp-1\n*END\n",
        "`texture` file `wide.bmp` cannot be read as a bitmap: it is 9000 x 4 pixels: a texture "
        "is at most 8192 pixels a side"},
