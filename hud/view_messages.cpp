@@ -1,6 +1,7 @@
 #include "hud/view_messages.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "render/hud_primitives.h"
 #include "render/stroke_text.h"
@@ -12,7 +13,21 @@ constexpr HudColour kBannerColour{1.0f, 0.25f, 0.15f};
 constexpr HudColour kMessageColour{1.0f, 0.85f, 0.4f};
 constexpr float kBannerScale = 4.0f;  // times the size of HUD text
 constexpr int kFirstMessageRow = 19;
-constexpr int kLongestMessage = kTextColumns - 2;
+constexpr std::size_t kLongestLine = kTextColumns - 2;
+constexpr std::size_t kMessageRows = kTextRows - kFirstMessageRow;
+
+// `message` in lines of at most kLongestLine characters, broken at the last blank that fits.
+void appendWrapped(const std::string& message, std::vector<std::string>& lines) {
+  std::string_view rest(message);
+  while (rest.size() > kLongestLine) {
+    const std::size_t blank = rest.substr(0, kLongestLine + 1).rfind(' ');
+    const std::size_t cut = blank == std::string_view::npos || blank == 0 ? kLongestLine : blank;
+    lines.emplace_back(rest.substr(0, cut));
+    rest.remove_prefix(cut);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+  }
+  if (!rest.empty() || lines.empty()) lines.emplace_back(rest);
+}
 
 // The column that centres `text` on the grid.
 int centredColumn(const std::string& text) {
@@ -41,12 +56,19 @@ void drawDestroyedBanner(const Pose* camera, const HudView& view) {
   drawCentred("PRESS R TO RESTART", kBannerColour, 14, view, camera, &medium);
 }
 
+std::vector<std::string> viewMessageLines(const std::vector<std::string>& messages) {
+  std::vector<std::string> lines;
+  for (const std::string& message : messages) appendWrapped(message, lines);
+  if (lines.size() > kMessageRows) lines.erase(lines.begin(), lines.end() - kMessageRows);
+  return lines;
+}
+
 void drawViewMessages(const std::vector<std::string>& messages, const Pose* camera,
                       const HudView& view) {
   const Pose frame = scaledFrame(camera, view, 1.0f);
   int row = kFirstMessageRow;
-  for (const std::string& message : messages) {
-    drawCentred(message.substr(0, kLongestMessage), kMessageColour, row++, view, camera, &frame);
+  for (const std::string& line : viewMessageLines(messages)) {
+    drawCentred(line, kMessageColour, row++, view, camera, &frame);
   }
 }
 

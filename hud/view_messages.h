@@ -14,7 +14,12 @@ namespace vev {
 // "DESTROYED" in large letters across the middle, and "PRESS R TO RESTART" below it.
 void drawDestroyedBanner(const Pose* camera, const HudView& view);
 
-// The messages one a line, centred, in the lower third of the view, the newest last.
+// The lines the messages take below the middle of the view: a message longer than a line goes
+// on over the next ones, broken between words, and when they are more than the rows there, the
+// oldest go.
+std::vector<std::string> viewMessageLines(const std::vector<std::string>& messages);
+
+// The messages' lines, centred, in the lower third of the view, the newest last.
 void drawViewMessages(const std::vector<std::string>& messages, const Pose* camera,
                       const HudView& view);
 
