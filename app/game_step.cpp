@@ -81,6 +81,7 @@ void applyGameCommand(ViewState& view, const GameCommand& command) {
       const bool twoPlayers = secondPlayerCraft(view.model) != nullptr;
       view.textureCache.release();
       restartDemonstration(view, view.dataDir, view.onUnreadableTexture);
+      view.shownMessages.clear();  // they told of the flight that has ended
       view.pilot.attack = attack;
       if (twoPlayers) joinSecondPlayer(view.model);
       return;

@@ -52,7 +52,8 @@ void drawCentred(std::string text, const HudColour& colour, int row, const HudVi
 void drawDestroyedBanner(const Pose* camera, const HudView& view) {
   const Pose large = scaledFrame(camera, view, kBannerScale);
   drawCentred("DESTROYED", kBannerColour, 12, view, camera, &large);
-  const Pose medium = scaledFrame(camera, view, kBannerScale / 2.0f);
+  // Narrow enough to pass between the panels a HUD keeps at the sides.
+  const Pose medium = scaledFrame(camera, view, kBannerScale * 3.0f / 8.0f);
   drawCentred("PRESS R TO RESTART", kBannerColour, 14, view, camera, &medium);
 }
 

@@ -165,6 +165,7 @@ void WebShell::runCommand(int id) {
     case kRestart:
       // A restart starts a new flight: it runs, whether or not the old one was paused.
       setPaused(false);
+      showPageStatus("");
       view_.commands.emplace_back(GameCommand::Kind::restart);
       break;
     case kTogglePause:

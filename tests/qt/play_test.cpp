@@ -112,6 +112,7 @@ class PlayTest : public QObject {
     QTest::keyClick(&test.view(), Qt::Key_R);
     QVERIFY(test.waitFrames(2));
     QVERIFY(!isDestroyed(player(test.state())));
+    QVERIFY(test.state().shownMessages.empty() && test.window().statusText().isEmpty());
     QCOMPARE(test.window().windowTitle(), QString("VEV \u2014 Player"));
     QVERIFY(test.window().isFullScreen());
   }
