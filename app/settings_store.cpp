@@ -8,11 +8,12 @@ namespace {
 struct StoredSetting {
   const char* name;
   std::int32_t Settings::*field;
+  bool onOff = true;  // 0 or 1; any other stored number reads as on
 };
 
 // In the order they are written.
 constexpr StoredSetting kStoredSettings[] = {
-    {"shading", &Settings::shading},
+    {"shading", &Settings::shading, false},
     {"tex", &Settings::textures},
     {"IDHelp", &Settings::idHelp},
     {"sound", &Settings::soundEnabled},
@@ -31,7 +32,8 @@ Settings readSettings(SettingsStore& store) {
   const Settings defaults;
   Settings settings;
   for (const StoredSetting& stored : kStoredSettings) {
-    settings.*stored.field = store.readSettingNumber(stored.name, defaults.*stored.field);
+    const std::int32_t value = store.readSettingNumber(stored.name, defaults.*stored.field);
+    settings.*stored.field = stored.onOff ? (value != 0 ? 1 : 0) : value;
   }
   return settings;
 }

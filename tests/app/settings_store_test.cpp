@@ -80,6 +80,12 @@ TEST(SettingsStore, WritesTheNineSettingsInOrderAndReadsThemBack) {
   EXPECT_EQ(read.simpleShapes, 1);
   EXPECT_EQ(read.attack, 1);
   EXPECT_EQ(read.collisionDebug, 0) << "never stored";
+
+  // Edited by hand: an on/off setting other than 0 is on, as 1, so that one toggle turns it off.
+  store.numbers["panel"] = 2;
+  store.numbers["sound"] = -5;
+  EXPECT_EQ(readSettings(store).panel, 1);
+  EXPECT_EQ(readSettings(store).soundEnabled, 1);
 }
 
 TEST(SettingsStore, VersionStampNamesTheAuthorAndVersion) {

@@ -200,7 +200,12 @@ async function flyWithUpArrow(browser) {
   await evaluate(page, "Module._vev_hold_at(shell, 110)");
   await waitFor(page, "Module._vev_steps_taken(shell) === 110", "frame 110");
   const checksum110 = await evaluate(page, "UTF8ToString(Module._vev_checksum(shell))");
-  return { checksum100, checksum110, frameMs, screenshot: Buffer.from(data, "base64") };
+  // Which key presses the page keeps from the browser: the game's, not the browser's own.
+  const kept = await evaluate(page, "['F5', 'ArrowUp'].filter((code) => { " +
+                              "const e = new KeyboardEvent('keydown', " +
+                              "{ code, key: code, bubbles: true, cancelable: true }); " +
+                              "canvas.dispatchEvent(e); return e.defaultPrevented; }).join()");
+  return { checksum100, checksum110, frameMs, kept, screenshot: Buffer.from(data, "base64") };
 }
 
 async function messageOf(browser, url, blocked = []) {
@@ -235,6 +240,7 @@ try {
         `after the lost focus, frame 110 has checksum ${flown.checksum110}, the desktop's ` +
         nativeChecksum110);
   check(share <= mostDifferingShare, `${(share * 100).toFixed(2)} % of pixels differ`);
+  check(flown.kept === "ArrowUp", `the page keeps the key presses ${flown.kept} from the browser`);
   const blocked = await messageOf(browser, pageUrl, ["*vev.data"]);
   check(/vev\.data\) could not be downloaded/.test(blocked), `blocked vev.data told: ${blocked}`);
 } finally {
