@@ -14,6 +14,7 @@
 #include "app/frame.h"
 #include "app/game_step.h"
 #include "app/key_state.h"
+#include "app/shown_messages.h"
 #include "app/web/web_keys.h"
 #include "render/viewport.h"
 #include "sim/node_kind.h"
@@ -125,7 +126,10 @@ void WebShell::fitCanvas() {
 }
 
 void WebShell::tellNews() {
-  for (const std::string& news : std::exchange(view_.news, {})) showPageStatus(news.c_str());
+  for (const std::string& news : std::exchange(view_.news, {})) {
+    showPageStatus(news.c_str());
+    showInView(view_.shownMessages, news, kShownMessageFrames);
+  }
 }
 
 bool WebShell::keyDown(const EmscriptenKeyboardEvent& event) {
@@ -157,7 +161,12 @@ void WebShell::releaseKeys() {
 
 void WebShell::setPaused(bool paused) {
   paused_ = paused;
-  if (paused_) silenceLoops(view_.sounds);
+  if (paused_) {
+    silenceLoops(view_.sounds);
+    showInView(view_.shownMessages, "PAUSED", -1);
+  } else {
+    hideInView(view_.shownMessages, "PAUSED");
+  }
 }
 
 void WebShell::runCommand(int id) {
