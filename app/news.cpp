@@ -30,12 +30,9 @@ std::string loadedNews(std::string_view what, const Identity& identity, std::str
 
 std::string whyNoCraft(std::string_view path) {
   const std::string native = nativePath(path);
-  const std::string notAFile = notAFileMessage(native);
-  if (!notAFile.empty()) return notAFile;
-  std::error_code error;
-  if (!std::filesystem::exists(native, error)) return "does not exist";
-  if (!openRegularStream(native)) return "cannot be read";
-  return "holds no craft";
+  const std::string missing = missingFileMessage(native);
+  if (!missing.empty()) return missing;
+  return openRegularStream(native) ? "holds no craft" : "cannot be read";
 }
 
 }  // namespace

@@ -13,6 +13,14 @@ void hideInView(std::vector<ShownMessage>& messages, const std::string& text) {
   std::erase_if(messages, [&text](const ShownMessage& m) { return m.text == text; });
 }
 
+void showPausedInView(std::vector<ShownMessage>& messages, bool paused) {
+  if (paused) {
+    showInView(messages, "PAUSED", -1);
+  } else {
+    hideInView(messages, "PAUSED");
+  }
+}
+
 void ageShownMessages(std::vector<ShownMessage>& messages) {
   for (ShownMessage& message : messages) {
     if (message.framesLeft > 0) --message.framesLeft;

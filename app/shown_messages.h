@@ -20,6 +20,8 @@ inline constexpr int kShownMessageFrames = 125;
 void showInView(std::vector<ShownMessage>& messages, const std::string& text, int frames);
 // Takes away every message that reads `text`.
 void hideInView(std::vector<ShownMessage>& messages, const std::string& text);
+// "PAUSED" shown for as long as the game is paused.
+void showPausedInView(std::vector<ShownMessage>& messages, bool paused);
 // One frame has passed: messages whose time is up go.
 void ageShownMessages(std::vector<ShownMessage>& messages);
 // The texts of the messages, oldest first.

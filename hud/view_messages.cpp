@@ -26,7 +26,7 @@ void appendWrapped(const std::string& message, std::vector<std::string>& lines) 
     rest.remove_prefix(cut);
     while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
   }
-  if (!rest.empty() || lines.empty()) lines.emplace_back(rest);
+  if (!rest.empty()) lines.emplace_back(rest);
 }
 
 // The column that centres `text` on the grid.

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <system_error>
+
 namespace vev {
 namespace {
 
@@ -50,6 +53,13 @@ std::string notAFileMessage(const std::string& path) {
   const std::string kind = nonFileKind(path);
   if (kind.empty()) return {};
   return "is " + kind + ", not a file";
+}
+
+std::string missingFileMessage(const std::string& path) {
+  const std::string notAFile = notAFileMessage(path);
+  if (!notAFile.empty()) return notAFile;
+  std::error_code error;
+  return std::filesystem::exists(path, error) ? std::string() : "does not exist";
 }
 
 }  // namespace vev

@@ -26,4 +26,7 @@ std::string nonFileKind(const std::string& path);
 // "is a named pipe, not a file", or empty as nonFileKind is.
 std::string notAFileMessage(const std::string& path);
 
+// notAFileMessage, or "does not exist"; empty for a file.
+std::string missingFileMessage(const std::string& path);
+
 }  // namespace vev

@@ -22,11 +22,8 @@ SoundRef& createdSoundRef(std::shared_ptr<SoundRef>& slot) {
 }
 
 std::string whyNoSound(const std::string& path) {
-  const std::string notAFile = notAFileMessage(nativePath(path));
-  if (!notAFile.empty()) return notAFile;
-  std::error_code error;
-  if (!std::filesystem::exists(nativePath(path), error)) return "does not exist";
-  return "cannot be read or decoded as a sound";
+  const std::string missing = missingFileMessage(nativePath(path));
+  return missing.empty() ? "cannot be read or decoded as a sound" : missing;
 }
 
 // The name an author meant when a texture name was cut at its first "-": "hull-plate.bmp-1" is

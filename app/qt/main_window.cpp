@@ -158,15 +158,9 @@ void MainWindow::setWatching(bool on) {
 void MainWindow::setPaused(bool on) {
   view_->setPaused(on);
   actions_->action(kTogglePause)->setChecked(on);
-  std::vector<ShownMessage>& shown = view_->state().shownMessages;
   statusTimer_.stop();
-  if (on) {
-    statusLabel_->setText(tr("PAUSED"));
-    showInView(shown, "PAUSED", -1);
-  } else {
-    statusLabel_->clear();
-    hideInView(shown, "PAUSED");
-  }
+  statusLabel_->setText(on ? tr("PAUSED") : QString());
+  showPausedInView(view_->state().shownMessages, on);
 }
 
 // The view takes every key. A menu closed with Escape leaves the focus on the menu bar, and the

@@ -161,12 +161,8 @@ void WebShell::releaseKeys() {
 
 void WebShell::setPaused(bool paused) {
   paused_ = paused;
-  if (paused_) {
-    silenceLoops(view_.sounds);
-    showInView(view_.shownMessages, "PAUSED", -1);
-  } else {
-    hideInView(view_.shownMessages, "PAUSED");
-  }
+  if (paused_) silenceLoops(view_.sounds);
+  showPausedInView(view_.shownMessages, paused_);
 }
 
 void WebShell::runCommand(int id) {
